@@ -1,0 +1,26 @@
+#include <cstdio>
+
+#include "console/stream.h"
+
+// Standard input through the C library's stream, whose end-of-file and error indicators are
+// the "ended" state: once either is set, nothing more is read.
+
+int ReadInputByte() {
+  if (InputEnded())
+    return -1;
+  int byte = getc(stdin);
+  return byte == EOF ? -1 : byte;
+}
+
+void UnreadInputByte(int byte) {
+  if (byte >= 0)
+    ungetc(byte, stdin);
+}
+
+bool InputEnded() {
+  return feof(stdin) || ferror(stdin);
+}
+
+void UseUnbufferedInput() {
+  setvbuf(stdin, nullptr, _IONBF, 0);
+}

@@ -1,0 +1,34 @@
+#include "console/output.h"
+
+#include <charconv>
+
+#include "console/stream.h"
+
+void PutText(std::string_view text) {
+  WriteOutput(text.data(), text.size());
+}
+
+void PutChar(char byte) {
+  WriteOutput(&byte, 1);
+}
+
+void PutNumber(int32_t value) {
+  char digits[12];
+  std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  WriteOutput(digits, static_cast<size_t>(end.ptr - digits));
+}
+
+void EndLine() {
+  WriteOutput("\r\n", 2);
+  FlushOutput();
+}
+
+void PutLine(std::string_view text) {
+  PutText(text);
+  EndLine();
+}
+
+void PutBlankLines(int count) {
+  for (int i = 0; i < count; ++i)
+    EndLine();
+}

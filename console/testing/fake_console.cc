@@ -1,0 +1,98 @@
+#include "console/testing/fake_console.h"
+
+#include "console/clock.h"
+#include "console/command.h"
+#include "console/key_wait.h"
+#include "console/stream.h"
+
+namespace {
+
+struct FakeConsole {
+  std::string output;
+  std::vector<size_t> flushes;
+  std::string input;
+  size_t next = 0;
+  bool ended = false;
+  std::vector<uint32_t> times;
+  int clock_reads = 0;
+};
+
+FakeConsole& Fake() {
+  static FakeConsole fake;
+  return fake;
+}
+
+}  // namespace
+
+void FakeConsoleReset(const std::string& input, const std::vector<uint32_t>& times) {
+  Fake() = FakeConsole();
+  Fake().input = input;
+  Fake().times = times;
+}
+
+const std::string& FakeConsoleOutput() {
+  return Fake().output;
+}
+
+const std::vector<size_t>& FakeConsoleFlushes() {
+  return Fake().flushes;
+}
+
+std::string FakeConsoleUnreadInput() {
+  return Fake().input.substr(Fake().next);
+}
+
+int FakeConsoleClockReads() {
+  return Fake().clock_reads;
+}
+
+void WriteOutput(const char* bytes, size_t size) {
+  Fake().output.append(bytes, size);
+}
+
+void FlushOutput() {
+  Fake().flushes.push_back(Fake().output.size());
+}
+
+bool OutputIsSmartTerminal() {
+  return false;
+}
+
+int ReadInputByte() {
+  FakeConsole& fake = Fake();
+  if (fake.ended || fake.next == fake.input.size()) {
+    fake.ended = true;
+    return -1;
+  }
+  return static_cast<unsigned char>(fake.input[fake.next++]);
+}
+
+void UnreadInputByte(int byte) {
+  if (byte >= 0 && Fake().next > 0)
+    --Fake().next;
+}
+
+bool InputEnded() {
+  return Fake().ended;
+}
+
+void UseUnbufferedInput() {}
+
+int RunCommand(std::string_view commandLine) {
+  Fake().output += "<" + std::string(commandLine) + ">";
+  return 0;
+}
+
+void AppendProgramDirectoryToPath() {}
+
+void WaitForKey() {
+  Fake().output += "<key>";
+}
+
+uint32_t ClockSeconds() {
+  FakeConsole& fake = Fake();
+  size_t index = static_cast<size_t>(fake.clock_reads++);
+  if (fake.times.empty())
+    return 0;
+  return fake.times[index < fake.times.size() ? index : fake.times.size() - 1];
+}

@@ -1,0 +1,25 @@
+#include "quiz/closing_screen.h"
+
+#include "console/block_art.h"
+#include "console/key_wait.h"
+#include "console/output.h"
+
+namespace {
+
+// KONIEC, centred on 80 columns; the bottom row is the top row again.
+constexpr BlockRow<62> kClosingArt[] = {
+    Blocks("...................##..##...####...##..##..##..######...#####"),
+    Blocks("...................##.##...##..##..###.##..##..##......##...."),
+    Blocks("...................####....##..##..######..##..####....##...."),
+    Blocks("...................##.##...##..##..##.###..##..##......##...."),
+};
+
+}  // namespace
+
+void PrintClosingScreen() {
+  PutBlankLines(4);
+  for (int row : {0, 1, 2, 3, 0})
+    PutLine(kClosingArt[row].text());
+  PutBlankLines(10);
+  WaitForKey();
+}

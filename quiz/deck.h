@@ -1,0 +1,35 @@
+// The deck of facts that practice deals its questions from, so that no fact comes again before
+// every fact has come once.
+#ifndef QUIZ_DECK_H_
+#define QUIZ_DECK_H_
+
+#include <array>
+#include <cstdint>
+
+#include "quiz/round.h"
+
+/// The largest range a deck holds every fact of.
+constexpr int32_t kMaxDeckRange = 10;
+
+/// Every fact a x b with factors from 1 to |range|, as indices (a - 1) * range + (b - 1).
+struct Deck {
+  int32_t range;
+  int32_t size;                                            // range * range
+  int32_t next;                                            // the card dealt next
+  std::array<int32_t, kMaxDeckRange * kMaxDeckRange> cards;  // the first |size| are used
+};
+
+/// The deck for |range| (1 to kMaxDeckRange) in index order, none dealt yet.
+Deck NewDeck(int32_t range);
+
+/// Shuffles the deck as it stands: for i from size - 1 down to 1, swaps card i with card
+/// j = (one draw of the generator) mod (i + 1). Dealing starts again at the first card.
+void ShuffleDeck(Deck& deck);
+
+/// The next card's question; once every card has been dealt, the deck is shuffled again first.
+Question DealQuestion(Deck& deck);
+
+/// The fact that card |index| stands for in a deck of |range|.
+Question FactOfIndex(int32_t index, int32_t range);
+
+#endif  // QUIZ_DECK_H_

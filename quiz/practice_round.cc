@@ -1,0 +1,93 @@
+#include <array>
+
+#include "console/clock.h"
+#include "console/command.h"
+#include "console/output.h"
+#include "quiz/answer_reader.h"
+#include "quiz/deck.h"
+#include "quiz/generator.h"
+#include "quiz/messages.h"
+#include "quiz/round.h"
+
+namespace {
+
+// From this wrong try on, the answer is shown with the "wrong" message, so that a child who
+// does not know it stops guessing and types it.
+constexpr int kTryShowingProduct = 3;
+
+// The facts answered wrong at least once, each once, in the order they were first missed.
+struct Missed {
+  int32_t count = 0;
+  std::array<int32_t, kMaxDeckRange * kMaxDeckRange> indices{};
+  std::array<bool, kMaxDeckRange * kMaxDeckRange> listed{};
+};
+
+void NoteMissed(Missed& missed, Question question, int32_t range) {
+  int32_t index = (question.a - 1) * range + (question.b - 1);
+  if (missed.listed[index])
+    return;
+  missed.listed[index] = true;
+  missed.indices[missed.count++] = index;
+}
+
+// Asks |question| until it is answered right. False when input ends first.
+bool PractiseQuestion(Question question, int32_t range, Missed& missed) {
+  for (int wrong_tries = 0;;) {
+    PutQuestion(question);
+    std::optional<int32_t> answer = ReadAnswerOrEnd();
+    if (!answer)
+      return false;
+    if (*answer == question.a * question.b) {
+      RunCommand("color 07");
+      PutBlankLines(1);
+      PutLine(kRight);
+      return true;
+    }
+    RunCommand("color 0C");
+    PutBlankLines(1);
+    NoteMissed(missed, question, range);
+    if (++wrong_tries < kTryShowingProduct) {
+      PutText(kWrongShort);
+      PutChar(kBell);
+      EndLine();
+    } else {
+      PutCorrection(question);
+    }
+  }
+}
+
+void PutSummary(const Missed& missed, bool finished, int32_t range) {
+  PutSeparatorRow();
+  if (finished && missed.count == 0) {
+    PutLine(kAllRight);
+    return;
+  }
+  PutLine(kToReview);
+  for (int32_t i = 0; i < missed.count; ++i) {
+    Question fact = FactOfIndex(missed.indices[i], range);
+    PutText(kReviewIndent);
+    PutNumber(fact.a);
+    PutText(kTimes);
+    PutNumber(fact.b);
+    PutText(kEquals);
+    PutNumber(fact.a * fact.b);
+    EndLine();
+  }
+}
+
+}  // namespace
+
+void RunPracticeRound(int32_t range) {
+  std::optional<int32_t> count = AskQuestionCount();
+  if (!count)
+    return;
+
+  SeedGenerator(ClockSeconds());
+  Deck deck = NewDeck(range);
+  ShuffleDeck(deck);
+  Missed missed;
+  bool finished = true;
+  for (int32_t i = 0; i < *count && finished; ++i)
+    finished = PractiseQuestion(DealQuestion(deck), range, missed);
+  PutSummary(missed, finished, range);
+}

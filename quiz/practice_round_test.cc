@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/testing/cp852.h"
+#include "console/testing/fake_console.h"
+#include "quiz/round.h"
+
+namespace {
+
+const std::string kPrompt = " Ile chcesz pytań ? ";
+
+std::string Fact(int a, int b) {
+  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
+}
+
+std::string Ask(int a, int b) {
+  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
+}
+
+const std::string kRight = "<color 07>\n Dobrze !\n";
+const std::string kWrongShort = "<color 0C>\n Wcale nie !\a\n";
+
+std::string WrongShowingProduct(int a, int b) {
+  return "<color 0C>\n Wcale nie !     " + Fact(a, b) + "\a\n";
+}
+
+std::string Separator() {
+  std::string row = "\n";
+  for (int i = 0; i < 80; ++i)
+    row += "█";
+  return row + "\n\n";
+}
+
+std::string PlayPractice(int32_t range, const std::string& input) {
+  FakeConsoleReset(input, {0});  // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
+  RunPracticeRound(range);
+  return FakeConsoleOutput();
+}
+
+}  // namespace
+
+TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
+  std::string input = "5\n25\n1 2 3\n1 1 1 1 6\n5\n4\n";
+  std::string expected = kPrompt + Ask(5, 5) + kRight +                                  //
+                         Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
+                         Ask(2, 3) + kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) +
+                         WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
+                         Ask(2, 3) + kRight +                                            //
+                         Ask(5, 1) + kRight + Ask(2, 2) + kRight +                       //
+                         Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) +
+                         "\n";
+  EXPECT_EQ(PlayPractice(5, input), Screen(expected));
+  EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
+}
+
+TEST(PracticeRound, AllRightAtTheFirstTry) {
+  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
+                         kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
+                         " Wszystko dobrze za pierwszym razem !\n";
+  EXPECT_EQ(PlayPractice(5, "abc\n5 25 3 6 5 4"),
+            Screen(kPrompt + "\n za mało !\n\n" + expected));
+}
+
+TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
+  const struct {
+    std::string input;
+    std::string expected;
+  } kCases[] = {
+      {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) +
+                       Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n"},
+      {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n"},
+      {"", kPrompt + "\n"},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(PlayPractice(5, c.input), Screen(c.expected)) << "input \"" << c.input << "\"";
+}
+
+TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
+  // Range 1 has one fact, so it comes back every question.
+  std::string input = "5\n2 1\n1\n3 1\n1\n1\n";
+  std::string expected = kPrompt + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
+                         kRight + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
+                         kRight + Ask(1, 1) + kRight + Separator() + " Do powtórki:\n   " +
+                         Fact(1, 1) + "\n";
+  EXPECT_EQ(PlayPractice(1, input), Screen(expected));
+}
