@@ -4,7 +4,8 @@
 #include <string.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
 
 #include "console/charset.h"
 
@@ -32,12 +33,54 @@ const OutputTarget& Target() {
   return target;
 }
 
+// Standard output's buffer. Everything is written through it straight to the file descriptor,
+// with nothing in between: a line end flushes it, so it only ever holds the current row.
+struct OutputBuffer {
+  char bytes[4096];
+  size_t size = 0;
+};
+
+OutputBuffer& Buffer() {
+  static OutputBuffer* buffer = [] {
+    std::atexit(FlushOutput);  // nothing written is lost at the end, whatever ended it
+    return new OutputBuffer;
+  }();
+  return *buffer;
+}
+
+// Hands |size| bytes to the device. A failed write is not repeated: the text is dropped, as a
+// console drops what it cannot show.
+void WriteToDevice(const char* bytes, size_t size) {
+  while (size > 0) {
+    ssize_t written = write(STDOUT_FILENO, bytes, size);
+    if (written < 0 && errno == EINTR)
+      continue;
+    if (written <= 0)
+      return;
+    bytes += written;
+    size -= static_cast<size_t>(written);
+  }
+}
+
+void Append(const char* bytes, size_t size) {
+  OutputBuffer& buffer = Buffer();
+  if (buffer.size + size > sizeof buffer.bytes) {
+    FlushOutput();
+    if (size > sizeof buffer.bytes) {
+      WriteToDevice(bytes, size);
+      return;
+    }
+  }
+  memcpy(buffer.bytes + buffer.size, bytes, size);
+  buffer.size += size;
+}
+
 }  // namespace
 
 void WriteOutput(const char* bytes, size_t size) {
   const OutputTarget& target = Target();
   if (!target.terminal) {
-    fwrite(bytes, 1, size, stdout);
+    Append(bytes, size);
     return;
   }
   // ASCII goes out as it is, in runs; each byte from 0x80 up as the terminal shows it.
@@ -46,16 +89,19 @@ void WriteOutput(const char* bytes, size_t size) {
     unsigned char byte = static_cast<unsigned char>(bytes[i]);
     if (byte < 0x80)
       continue;
-    fwrite(bytes + run, 1, i - run, stdout);
+    Append(bytes + run, i - run);
     const std::string& shown = target.shown[byte - 0x80];
-    fwrite(shown.data(), 1, shown.size(), stdout);
+    Append(shown.data(), shown.size());
     run = i + 1;
   }
-  fwrite(bytes + run, 1, size - run, stdout);
+  Append(bytes + run, size - run);
 }
 
 void FlushOutput() {
-  fflush(stdout);
+  OutputBuffer& buffer = Buffer();
+  size_t size = buffer.size;
+  buffer.size = 0;
+  WriteToDevice(buffer.bytes, size);
 }
 
 bool OutputIsSmartTerminal() {

@@ -1,0 +1,79 @@
+// Starting the built programs for end-to-end tests: through pipes, as a script would, or on a
+// pseudo-terminal, as a person at a terminal would. Every child gets a session of its own, so
+// no key wait can ever read the terminal the tests were started from.
+#ifndef TESTS_PROCESS_H_
+#define TESTS_PROCESS_H_
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+struct Launch {
+  std::vector<std::string> argv;  // argv[0] is the program's path
+  std::vector<std::string> env;   // the whole environment, "NAME=value" each
+  std::string cwd;                // empty: the tests' own
+  std::string stdin_path;         // non-empty: standard input from this file instead
+};
+
+/// The environment the tests give a program: PATH of the system's own directories, plus
+/// |extra| entries.
+std::vector<std::string> TestEnvironment(const std::vector<std::string>& extra = {});
+
+struct Finished {
+  std::string output;  // all of standard output
+  std::string errors;  // all of standard error
+  int status = -1;     // as waitpid gives it
+  bool timed_out = false;
+};
+
+/// Runs |launch| with |input| on a pipe as standard input (unless launch.stdin_path is set) and
+/// standard output and error on pipes, with no controlling terminal; kills it after
+/// |timeout_ms|.
+Finished RunPiped(const Launch& launch, const std::string& input, int timeout_ms = 30000);
+
+/// A program running on a pseudo-terminal as its controlling terminal.
+struct PtyChild {
+  pid_t pid = -1;
+  int master = -1;  // what the test types into and reads the screen from
+  int slave = -1;   // the terminal's side, kept open to look at its mode
+};
+
+/// Starts |launch| on a new pseudo-terminal of 80 columns: standard output and error on the
+/// terminal, standard input too unless launch.stdin_path is set.
+PtyChild StartOnPty(const Launch& launch);
+
+/// Reads what the program writes to the terminal until |needle| has appeared in |screen| or
+/// |timeout_ms| have passed. True when it appeared.
+bool ReadScreenUntil(const PtyChild& child, const std::string& needle, std::string& screen,
+                     int timeout_ms = 10000);
+
+/// Reads whatever the program writes within |ms|.
+void ReadScreenFor(const PtyChild& child, std::string& screen, int ms);
+
+/// Types |keys| on the terminal.
+void Type(const PtyChild& child, const std::string& keys);
+
+/// True when the program is still running after |ms|.
+bool StillRunning(const PtyChild& child, int ms);
+
+/// Waits for the program to end and returns its waitpid status; kills it and returns -1 after
+/// |timeout_ms|. What it writes meanwhile is added to |screen|.
+int WaitForExit(const PtyChild& child, std::string& screen, int timeout_ms = 10000);
+
+/// Closes both sides of the terminal; kills the program first if it is still running.
+void ClosePty(PtyChild& child);
+
+/// Bytes waiting in the terminal's input that nobody has read.
+int UnreadTerminalInput(const PtyChild& child);
+
+/// A directory of its own under the system's temporary directory, removed at exit.
+std::string TemporaryDirectory();
+
+/// Writes |text| to the file |path|; with |executable| the file can be run.
+void WriteFile(const std::string& path, const std::string& text, bool executable = false);
+
+/// The whole file |path|, or an empty string where there is none.
+std::string ReadFile(const std::string& path);
+
+#endif  // TESTS_PROCESS_H_

@@ -1,0 +1,135 @@
+// The selector run as a user's script runs it: answers piped in, the started program taking
+// the rows that follow.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/testing/cp852.h"
+#include "tests/e2e.h"
+
+namespace {
+
+const std::string kFirstQuestion =
+    " TRIVELANKO !\n\nPytania mają być do:\n1. stu\n2. dwudziestu pięciu\n";
+const std::string kSecondQuestion =
+    "Czy chcesz, żeby:\n"
+    "1. liczyć punkty i po błędzie przejść do następnego pytania?\n"
+    "2. nie liczyć punktów i po błędzie zostać przy tym samym pytaniu?\n";
+
+// A directory of stand-ins for the four programs; each notes in the log that it started, with
+// how many arguments, and keeps all the input it was given.
+std::string StubDirectory() {
+  static const std::string dir = [] {
+    std::string path = TemporaryDirectory();
+    for (const char* name : {"qor", "pym", "vek", "zif"}) {
+      WriteFile(path + "/" + name,
+                "#!/bin/sh\n"
+                "echo \"$(basename \"$0\") $#\" >> \"$STUB_LOG\"\n"
+                "cat >> \"$STUB_LOG.input\"\n",
+                true);
+    }
+    return path;
+  }();
+  return dir;
+}
+
+}  // namespace
+
+TEST(SelectorThroughAPipe, StartsTheChosenProgramWithTheRowsAfterTheAnswers) {
+  const struct {
+    std::string input;
+    bool second_question;
+    std::string started;  // the stub's log line, empty when none started
+    std::string passed;   // the input the started program read
+  } kCases[] = {
+      {"1\n1\nrow 1\nrow 2\n", true, "qor 0\n", "row 1\nrow 2\n"},
+      {"2\n1\n7 8\n", true, "pym 0\n", "7 8\n"},
+      {"1\n2\n", true, "vek 0\n", ""},
+      {"2\n2\n5\n", true, "zif 0\n", "5\n"},
+      {"2 1 words after\nnext\n", true, "pym 0\n", "next\n"},
+      {"2x\nnext\n", true, "zif 0\n", "next\n"},
+      {"\n\n01\n\n+1\n", true, "qor 0\n", ""},
+      {"-65535\n-65535\n", true, "qor 0\n", ""},
+      {"1", true, "qor 0\n", ""},
+      {"2", true, "zif 0\n", ""},
+      {"3\n1\n", false, "", ""},
+      {"0\n", false, "", ""},
+      {"65535\n", false, "", ""},
+      {"-1\n", false, "", ""},
+      {"-65536\n1\n", false, "", ""},
+      {"70000\n", false, "", ""},
+      {"1\n7\n", true, "", ""},
+      {"", false, "", ""},
+  };
+  for (const auto& c : kCases) {
+    std::string log = TemporaryDirectory() + "/log";
+    Finished run = RunPiped(
+        Launch{{Program("trivelanko")},
+               {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "", ""},
+        c.input, 20000);
+    std::string expected = TitleScreenBytes("wersja 2.0") + Screen(kFirstQuestion) +
+                           (c.second_question ? Screen(kSecondQuestion) : "");
+    EXPECT_EQ(run.output, expected) << "input \"" << c.input << "\"";
+    EXPECT_TRUE(ExitedWithZero(run.status)) << "input \"" << c.input << "\"";
+    EXPECT_EQ(ReadFile(log), c.started) << "input \"" << c.input << "\"";
+    EXPECT_EQ(ReadFile(log + ".input"), c.passed) << "input \"" << c.input << "\"";
+  }
+}
+
+TEST(SelectorThroughAPipe, AProgramThatCannotBeFoundStillEndsWithZero) {
+  std::string alone = TemporaryDirectory() + "/trivelanko";
+  WriteFile(alone, ReadFile(Program("trivelanko")), true);
+  Finished run = RunPiped(Launch{{alone}, {"PATH=/nonexistent"}, "/", ""}, "1\n1\n", 20000);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0") + Screen(kFirstQuestion + kSecondQuestion))
+      << "nothing written after the cleared screen";
+}
+
+TEST(SelectorThroughAPipe, FindsTheRealProgramsBesideItFromAnyDirectory) {
+  const struct {
+    std::string menu;
+    std::string version;
+    std::string round_end;  // what the started program shows at the end of its round
+  } kCases[] = {
+      {"1\n1\n", "wersja 2.0/qor", " Twój wynik to: 0 na 5.\n"},
+      {"2\n1\n", "wersja 2.0/pym", " Twój wynik to: 0 na 5.\n"},
+      {"1\n2\n", "wersja 2.0/vek", " Do powtórki:\n"},
+      {"2\n2\n", "wersja 2.0/zif", " Do powtórki:\n"},
+  };
+  std::string elsewhere = TemporaryDirectory();
+  for (const auto& c : kCases) {
+    Finished run = RunPiped(Launch{{Program("trivelanko")}, TestEnvironment(), elsewhere, ""},
+                            c.menu + "5\n0\n0\n0\n0\n0\n", 20000);
+    EXPECT_TRUE(ExitedWithZero(run.status)) << c.version;
+    std::string quiz = run.output.substr(
+        std::min(run.output.size(), TitleScreenBytes("wersja 2.0").size()));
+    EXPECT_NE(quiz.find(TitleScreenBytes(c.version) + Cp852(" Ile chcesz pytań ? ")),
+              std::string::npos)
+        << c.version << " starts after the menu";
+    EXPECT_NE(quiz.find(Screen(c.round_end)), std::string::npos)
+        << c.version << " plays the rows after the menu";
+    std::string closing = ClosingScreenBytes();
+    EXPECT_EQ(quiz.substr(quiz.size() - std::min(quiz.size(), closing.size())), closing);
+  }
+}
+
+TEST(SelectorThroughAPipe, ProgramsAlreadyOnThePathComeFirst) {
+  // A copy of the selector alone in a directory with a stand-in qor further down PATH than the
+  // stubs: the stub wins; with no stub, the copy finds nothing and starts nothing.
+  std::string install = TemporaryDirectory();
+  std::string copy = install + "/trivelanko";
+  WriteFile(copy, ReadFile(Program("trivelanko")), true);
+  WriteFile(install + "/qor", ReadFile(Program("qor")), true);
+  std::string log = TemporaryDirectory() + "/log";
+  Finished run = RunPiped(
+      Launch{{copy}, {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "/", ""},
+      "1\n1\n", 20000);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(ReadFile(log), "qor 0\n");
+
+  Finished beside = RunPiped(Launch{{copy}, TestEnvironment(), "/", ""}, "1\n1\n", 20000);
+  EXPECT_TRUE(ExitedWithZero(beside.status));
+  EXPECT_NE(beside.output.find(TitleScreenBytes("wersja 2.0/qor")), std::string::npos)
+      << "the qor installed beside the copy starts";
+}

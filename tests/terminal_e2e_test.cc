@@ -1,0 +1,202 @@
+// The programs on a pseudo-terminal, as a child at a real terminal meets them: text in the
+// terminal's character set, colours, and the key wait at the end.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/e2e.h"
+
+namespace {
+
+const char kLightGrey[] = "\033]10;rgb:cc/cc/cc\a\033]11;rgb:0c/0c/0c\a\033[0m";
+const char kLightRed[] = "\033]10;rgb:e7/48/56\a\033]11;rgb:0c/0c/0c\a\033[0m";
+const char kUtf8Block[] = "\xE2\x96\x88";
+
+// The colours set on |screen|, in order: 'G' for light grey, 'R' for light red.
+std::string Colours(const std::string& screen) {
+  std::string colours;
+  for (size_t at = screen.find("\033]10;"); at != std::string::npos;
+       at = screen.find("\033]10;", at + 1)) {
+    if (screen.compare(at, std::strlen(kLightGrey), kLightGrey) == 0)
+      colours += 'G';
+    else if (screen.compare(at, std::strlen(kLightRed), kLightRed) == 0)
+      colours += 'R';
+    else
+      colours += '?';
+  }
+  return colours;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    unsigned char lead = static_cast<unsigned char>(text[i]);
+    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 0;
+    if (length == 0 || i + length > text.size())
+      return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+        return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+bool AllAscii(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return false;
+  }
+  return true;
+}
+
+bool SameMode(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+termios ModeOf(const PtyChild& child) {
+  termios mode{};
+  tcgetattr(child.slave, &mode);
+  return mode;
+}
+
+Launch OnTerminal(const std::string& name, const std::vector<std::string>& env,
+                  const std::string& stdin_path = "") {
+  return Launch{{Program(name)}, TestEnvironment(env), "", stdin_path};
+}
+
+// An empty file: a quiz reading it goes from the count prompt straight to its closing screen.
+std::string EmptyInputFile() {
+  static const std::string path = TemporaryDirectory() + "/empty";
+  WriteFile(path, "");
+  return path;
+}
+
+// Plays qor with the fixed clock (every question 9 x 5) through the terminal: one wrong answer
+// among right ones, then waits until the closing screen has been shown.
+std::string PlayQorOnTerminal(PtyChild& child) {
+  std::string screen;
+  EXPECT_TRUE(ReadScreenUntil(child, "? ", screen)) << screen;
+  Type(child, "5\n45\n1\n45\n45\n45\n");
+  EXPECT_TRUE(ReadScreenUntil(child, " na 5.", screen)) << screen;
+  ReadScreenFor(child, screen, 300);
+  return screen;
+}
+
+}  // namespace
+
+TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
+  PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}));
+  termios before = ModeOf(child);
+  std::string screen = PlayQorOnTerminal(child);
+  EXPECT_NE(screen.find(" Ile chcesz pyta\xC5\x84 ? "), std::string::npos) << screen;
+  EXPECT_NE(screen.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos);
+  EXPECT_NE(screen.find(std::string(kUtf8Block) + kUtf8Block), std::string::npos);
+  EXPECT_NE(screen.find("wersja 2.0/qor"), std::string::npos);
+  EXPECT_TRUE(IsValidUtf8(screen)) << "no code page 852 byte reaches a UTF-8 terminal";
+  EXPECT_EQ(Colours(screen), "GRGGG") << "grey after each right answer, red after the wrong one";
+  EXPECT_LT(screen.find(kLightRed), screen.find("Wcale nie"));
+
+  EXPECT_TRUE(StillRunning(child, 300)) << "waits for a key after the closing screen";
+  Type(child, "x");
+  EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
+  EXPECT_TRUE(SameMode(before, ModeOf(child)));
+  ClosePty(child);
+}
+
+TEST(ProgramsOnATerminal, TransliterateToAsciiInTheCLocale) {
+  PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C"}));
+  std::string screen = PlayQorOnTerminal(child);
+  Type(child, "x");
+  EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
+  ClosePty(child);
+  EXPECT_NE(screen.find(" Ile chcesz pytan ? "), std::string::npos) << screen;
+  EXPECT_NE(screen.find(" Twoj wynik to: 4 na 5."), std::string::npos);
+  EXPECT_NE(screen.find("  ##  ##   ####   ##  ##  ##  ######   #####"), std::string::npos)
+      << "blocks are drawn as #, so the art keeps its shape";
+  EXPECT_TRUE(AllAscii(screen));
+  EXPECT_EQ(Colours(screen), "GRGGG");
+}
+
+TEST(ProgramsOnATerminal, DrawNoEscapesOnADumbTerminal) {
+  PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=dumb", "LC_ALL=C.UTF-8"}));
+  std::string screen = PlayQorOnTerminal(child);
+  Type(child, "x");
+  EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
+  ClosePty(child);
+  EXPECT_NE(screen.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos) << screen;
+  EXPECT_EQ(screen.find('\033'), std::string::npos);
+}
+
+TEST(KeyWait, EndsOnAnyKeyAndLeavesNothingBehind) {
+  const struct {
+    const char* name;
+    std::string keys;
+  } kKeys[] = {
+      {"a letter", "x"},          {"Ctrl+C", "\x03"},         {"Ctrl+Z", "\x1a"},
+      {"Ctrl+\\", "\x1c"},        {"Enter", "\r"},            {"cursor up", "\033[A"},
+      {"F1", "\033OP"},           {"F5", "\033[15~"},         {"Ctrl+S", "\x13"},
+      {"a Polish letter", "\xC5\x82"},
+  };
+  for (const auto& key : kKeys) {
+    // Standard input is a file; the wait is on the terminal all the same.
+    PtyChild child = StartOnPty(OnTerminal("pym_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"},
+                                           EmptyInputFile()));
+    termios before = ModeOf(child);
+    std::string screen;
+    ReadScreenUntil(child, "wersja 2.0/pym", screen);
+    ASSERT_TRUE(StillRunning(child, 400)) << key.name << ": it must wait for a key";
+    Type(child, key.keys);
+    int status = WaitForExit(child, screen);
+    EXPECT_TRUE(ExitedWithZero(status)) << key.name << ": status " << status;
+    EXPECT_EQ(UnreadTerminalInput(child), 0) << key.name << ": the whole key is taken";
+    EXPECT_TRUE(SameMode(before, ModeOf(child))) << key.name << ": the mode is given back";
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, EndingSignalsGiveTheTerminalItsModeBack) {
+  for (int sig : {SIGTERM, SIGHUP, SIGQUIT}) {
+    PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
+    termios before = ModeOf(child);
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    termios during = ModeOf(child);
+    EXPECT_EQ(during.c_lflag & (ICANON | ECHO | ISIG), 0u) << "raw while waiting";
+    kill(child.pid, sig);
+    int status = WaitForExit(child, screen);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig)
+        << strsignal(sig) << ": ends the default way, status " << status;
+    EXPECT_TRUE(SameMode(before, ModeOf(child))) << strsignal(sig);
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, CtrlCIsAKeyNotAnInterrupt) {
+  PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
+  std::string screen;
+  ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
+  ASSERT_TRUE(StillRunning(child, 300));
+  Type(child, "\x03");
+  EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
+  EXPECT_NE(screen.find("done"), std::string::npos);
+  ClosePty(child);
+}
+
+TEST(KeyWait, ReturnsAtOnceWithoutATerminal) {
+  Finished run = RunPiped(Launch{{Program("key_wait_probe")}, TestEnvironment(), "", ""}, "x",
+                          5000);
+  EXPECT_FALSE(run.timed_out);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, "waiting\r\ndone\r\n");
+}
