@@ -3,11 +3,21 @@
 #define TESTS_E2E_H_
 
 #include <string>
+#include <vector>
 
 #include "tests/process.h"
 
-/// The built program |name|.
+/// The built program |name|. The tests run the programs of this build, or, where E2E_BIN_DIR
+/// names another build's directory, those (with E2E_EXE_SUFFIX after each name, such as
+/// ".exe"), each started through the program E2E_RUNNER when it is set (such as wine).
 std::string Program(const std::string& name);
+
+/// The command line that starts program |name|, or the program file |path| when given.
+std::vector<std::string> Command(const std::string& name, const std::string& path = "");
+
+/// True when the programs run through E2E_RUNNER: tests that need this system's own
+/// programs beside them (shell scripts, a pseudo-terminal) are skipped then.
+bool ThroughRunner();
 
 /// The stored bytes of the title screen with |version|, and of the closing screen (without its
 /// key wait), as the console layer writes them.

@@ -1,13 +1,11 @@
 // Waits for one key with WaitForKey, telling on standard output when it starts and ends.
 
-#include <cstdio>
-
 #include "console/key_wait.h"
+#include "console/output.h"
 
 int main() {
-  std::fputs("waiting\r\n", stdout);
-  std::fflush(stdout);
+  PutLine("waiting");
   WaitForKey();
-  std::fputs("done\r\n", stdout);
+  PutLine("done");
   return 0;
 }

@@ -60,6 +60,11 @@ long long NowMs() {
 
 std::vector<std::string> TestEnvironment(const std::vector<std::string>& extra) {
   std::vector<std::string> env = {"PATH=/usr/local/bin:/usr/bin:/bin"};
+  // What a runner such as wine needs to find its own set-up; the programs read none of it.
+  for (const char* name : {"HOME", "WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES"}) {
+    if (const char* value = getenv(name))
+      env.push_back(std::string(name) + "=" + value);
+  }
   env.insert(env.end(), extra.begin(), extra.end());
   return env;
 }

@@ -35,7 +35,7 @@ std::string Separator() {
 }
 
 Finished RunQuiz(const std::string& name, const std::string& input) {
-  return RunPiped(Launch{{Program(name)}, TestEnvironment(), "", ""}, input, 20000);
+  return RunPiped(Launch{Command(name), TestEnvironment(), "", ""}, input, 20000);
 }
 
 }  // namespace
@@ -125,4 +125,11 @@ TEST(ProgramsThroughAPipe, EveryLineEndIsCarriageReturnLineFeed) {
   // 17 (title) + 5 x 3 (each question's row, the empty row, the correction) + 4 (the result)
   // + 19 (closing).
   EXPECT_EQ(line_feeds, 17u + 15 + 4 + 19);
+}
+
+TEST(ProgramsThroughAPipe, TheKeyWaitReturnsAtOnceWithoutATerminal) {
+  Finished run = RunQuiz("key_wait_probe", "x");
+  EXPECT_FALSE(run.timed_out);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, "waiting\r\ndone\r\n");
 }

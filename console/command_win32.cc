@@ -1,0 +1,35 @@
+#include "console/command.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "console/stream.h"
+
+int RunCommand(std::string_view commandLine) {
+  // "cls" and "color" are the command interpreter's own; everything runs through it.
+  FlushOutput();
+  std::string line(commandLine);
+  return std::system(line.c_str());
+}
+
+void AppendProgramDirectoryToPath() {
+  wchar_t self[MAX_PATH * 4];
+  DWORD length = GetModuleFileNameW(nullptr, self, sizeof self / sizeof self[0]);
+  if (length == 0 || length == sizeof self / sizeof self[0])
+    return;
+  std::wstring directory(self, length);
+  size_t separator = directory.find_last_of(L"\\/");
+  if (separator == std::wstring::npos)
+    return;
+  directory.resize(separator);
+
+  std::wstring path;
+  if (const wchar_t* current = _wgetenv(L"PATH"); current && *current)
+    path = std::wstring(current) + L";";
+  path += directory;
+  // The C library's copy of the environment is what system() hands to the interpreter.
+  _wputenv_s(L"PATH", path.c_str());
+  SetEnvironmentVariableW(L"PATH", path.c_str());
+}
