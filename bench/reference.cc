@@ -118,8 +118,7 @@ int main(int argc, char** argv) {
     Put("\r\n");
     Put(std::string(80, '\xDB') + "\r\n");
     Put("\r\n");
-    Put(" Tw\xA2j wynik to: " + std::to_string(score) + " na " + std::to_string(count) +
-        ".\r\n");
+    Put(" Tw\xA2j wynik to: " + std::to_string(score) + " na " + std::to_string(count) + ".\r\n");
   } else {
     Put("\r\n");
   }

@@ -1,10 +1,10 @@
-#include "console/charset.h"
-
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
 
 #include <cerrno>
+
+#include "console/charset.h"
 
 std::string LocaleCodeset() {
   // The program itself runs in the C locale; look at the user's only for the name of the set.
@@ -41,8 +41,8 @@ std::string ConvertOne(iconv_t cd, unsigned char byte) {
 
 CharsetTable BuildCharsetTable(const std::string& codeset) {
   CharsetTable table;
-  iconv_t cd = IsCodePage852(codeset) ? reinterpret_cast<iconv_t>(-1)
-                                      : iconv_open(codeset.c_str(), "CP852");
+  iconv_t cd =
+      IsCodePage852(codeset) ? reinterpret_cast<iconv_t>(-1) : iconv_open(codeset.c_str(), "CP852");
   for (int byte = 0x80; byte <= 0xFF; ++byte) {
     std::string& shown = table[byte - 0x80];
     if (IsCodePage852(codeset)) {

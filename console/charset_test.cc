@@ -28,10 +28,10 @@ TEST(BuildCharsetTable, ConvertsToTheTerminalsSet) {
     unsigned char byte;
     const char* shown;
   } kCases[] = {
-      {"UTF-8", 0xA5, "ą"},          {"UTF-8", 0xBE, "ż"},      {"UTF-8", 0xDB, "█"},
-      {"UTF-8", 0xE4, "ń"},          {"ISO-8859-2", 0xA5, "\xB1"}, {"ISO-8859-2", 0xBE, "\xBF"},
-      {"ISO-8859-2", 0xDB, "#"},     {"ANSI_X3.4-1968", 0xA5, "a"}, {"ANSI_X3.4-1968", 0xDB, "#"},
-      {"CP852", 0xA5, "\xA5"},       {"CP852", 0xDB, "\xDB"},   {"no-such-set", 0x88, "l"},
+      {"UTF-8", 0xA5, "ą"},      {"UTF-8", 0xBE, "ż"},          {"UTF-8", 0xDB, "█"},
+      {"UTF-8", 0xE4, "ń"},      {"ISO-8859-2", 0xA5, "\xB1"},  {"ISO-8859-2", 0xBE, "\xBF"},
+      {"ISO-8859-2", 0xDB, "#"}, {"ANSI_X3.4-1968", 0xA5, "a"}, {"ANSI_X3.4-1968", 0xDB, "#"},
+      {"CP852", 0xA5, "\xA5"},   {"CP852", 0xDB, "\xDB"},       {"no-such-set", 0x88, "l"},
   };
   for (const auto& c : kCases) {
     CharsetTable table = BuildCharsetTable(c.codeset);

@@ -1,11 +1,10 @@
-#include "console/command.h"
-
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "console/command.h"
 #include "console/stream.h"
 
 namespace {

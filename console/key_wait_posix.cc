@@ -1,5 +1,3 @@
-#include "console/key_wait.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -7,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "console/key_wait.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "console/key_wait.h"
-
 #include <windows.h>
+
+#include "console/key_wait.h"
 
 namespace {
 
@@ -14,9 +14,9 @@ bool IsModifierAlone(WORD key) {
 
 void WaitForKey() {
   // The console's own keyboard, whatever standard input is.
-  HANDLE keyboard = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+  HANDLE keyboard =
+      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   if (keyboard == INVALID_HANDLE_VALUE)
     return;  // no console: nothing to wait on
   DWORD saved;

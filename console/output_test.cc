@@ -10,8 +10,12 @@ TEST(PutNumber, WritesPlainDecimal) {
   const struct {
     int32_t value;
     const char* text;
-  } kCases[] = {{0, "0"}, {7, "7"}, {-5, "-5"}, {1000000, "1000000"},
-                {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}};
+  } kCases[] = {{0, "0"},
+                {7, "7"},
+                {-5, "-5"},
+                {1000000, "1000000"},
+                {INT32_MAX, "2147483647"},
+                {INT32_MIN, "-2147483648"}};
   for (const auto& c : kCases) {
     FakeConsoleReset("");
     PutNumber(c.value);

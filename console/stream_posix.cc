@@ -1,5 +1,3 @@
-#include "console/stream.h"
-
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
@@ -8,14 +6,15 @@
 #include <cstdlib>
 
 #include "console/charset.h"
+#include "console/stream.h"
 
 namespace {
 
 // What standard output is, found out once, at the first write.
 struct OutputTarget {
-  bool terminal;        // standard output is a terminal: convert the text
-  bool smart;           // ... and one that takes escape sequences
-  CharsetTable shown;   // how each byte from 0x80 up is shown there
+  bool terminal;       // standard output is a terminal: convert the text
+  bool smart;          // ... and one that takes escape sequences
+  CharsetTable shown;  // how each byte from 0x80 up is shown there
 };
 
 OutputTarget FindOutputTarget() {

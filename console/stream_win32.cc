@@ -1,5 +1,3 @@
-#include "console/stream.h"
-
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -9,6 +7,7 @@
 #include <cstring>
 
 #include "console/charset.h"
+#include "console/stream.h"
 
 namespace {
 
@@ -41,8 +40,8 @@ OutputTarget FindOutputTarget() {
   OutputTarget target;
   target.handle = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode;
-  bool console = GetFileType(target.handle) == FILE_TYPE_CHAR &&
-                 GetConsoleMode(target.handle, &mode);
+  bool console =
+      GetFileType(target.handle) == FILE_TYPE_CHAR && GetConsoleMode(target.handle, &mode);
   UINT code_page = console ? GetConsoleOutputCP() : 852;
   target.convert = console && code_page != 852;
   if (target.convert) {

@@ -22,8 +22,8 @@ TEST(ClosingScreen, IsKoniecBetweenFourEmptyRowsAndTenLineEndsThenTheKeyWait) {
   std::string art2 = art("##.##...##..##..###.##..##..##......##....");
   std::string art3 = art("####....##..##..######..##..####....##....");
   std::string art4 = art("##.##...##..##..##.###..##..##......##....");
-  std::string expected = "\n\n\n\n" + art1 + "\n" + art2 + "\n" + art3 + "\n" + art4 + "\n" +
-                         art1 + "\n" + std::string(10, '\n') + "<key>";
+  std::string expected = "\n\n\n\n" + art1 + "\n" + art2 + "\n" + art3 + "\n" + art4 + "\n" + art1 +
+                         "\n" + std::string(10, '\n') + "<key>";
   EXPECT_EQ(FakeConsoleOutput(), Screen(expected));
 }
 

@@ -14,8 +14,8 @@ constexpr int32_t kMaxDeckRange = 10;
 /// Every fact a x b with factors from 1 to |range|, as indices (a - 1) * range + (b - 1).
 struct Deck {
   int32_t range;
-  int32_t size;                                            // range * range
-  int32_t next;                                            // the card dealt next
+  int32_t size;                                              // range * range
+  int32_t next;                                              // the card dealt next
   std::array<int32_t, kMaxDeckRange * kMaxDeckRange> cards;  // the first |size| are used
 };
 

@@ -28,11 +28,11 @@ TEST(Deck, ShufflesAndReshufflesInTheOrderTheStepsGive) {
   Deck deck = NewDeck(5);
   ShuffleDeck(deck);
   EXPECT_EQ(DealIndices(deck, 25),
-            (std::vector<int32_t>{24, 10, 7, 20, 6, 23, 22, 16, 8, 1, 0, 18, 19, 2, 3, 4, 12, 11,
-                                  5, 21, 14, 17, 9, 15, 13}));
+            (std::vector<int32_t>{24, 10, 7, 20, 6,  23, 22, 16, 8,  1, 0,  18, 19,
+                                  2,  3,  4, 12, 11, 5,  21, 14, 17, 9, 15, 13}));
   EXPECT_EQ(DealIndices(deck, 25),
-            (std::vector<int32_t>{19, 4, 8, 24, 11, 10, 1, 22, 0, 9, 6, 23, 15, 2, 14, 18, 13,
-                                  21, 3, 17, 7, 5, 12, 20, 16}));
+            (std::vector<int32_t>{19, 4,  8,  24, 11, 10, 1,  22, 0, 9,  6,  23, 15,
+                                  2,  14, 18, 13, 21, 3,  17, 7,  5, 12, 20, 16}));
 
   SeedGenerator(7);
   Deck big = NewDeck(10);

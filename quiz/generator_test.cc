@@ -28,7 +28,7 @@ TEST(DrawNumber, FollowsTheRecurrence) {
 TEST(Factors, GiveTheWorkedQuestions) {
   const struct {
     int32_t r, range, a, b;
-  } kCases[] = {{38, 10, 9, 4}, {38, 5, 4, 3}, {41, 10, 2, 5}, {41, 5, 2, 4},
+  } kCases[] = {{38, 10, 9, 4}, {38, 5, 4, 3},    {41, 10, 2, 5},    {41, 5, 2, 4},
                 {0, 10, 1, 1},  {99, 10, 10, 10}, {32767, 10, 8, 7}, {24, 5, 5, 5}};
   for (const auto& c : kCases) {
     EXPECT_EQ(FirstFactor(c.r, c.range), c.a) << c.r << " in " << c.range;

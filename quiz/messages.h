@@ -3,7 +3,7 @@
 #define QUIZ_MESSAGES_H_
 
 constexpr char kCountPrompt[] = " Ile chcesz pyta\xE4 ? ";  // "Ile chcesz pytań ?"
-constexpr char kCountRefused[] = " za ma\x88o !";          // "za mało !"
+constexpr char kCountRefused[] = " za ma\x88o !";           // "za mało !"
 constexpr char kQuestionStart[] = " ";
 constexpr char kTimes[] = " x ";
 constexpr char kEquals[] = " = ";

@@ -42,24 +42,22 @@ std::string PlayPractice(int32_t range, const std::string& input) {
 
 TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
   std::string input = "5\n25\n1 2 3\n1 1 1 1 6\n5\n4\n";
-  std::string expected = kPrompt + Ask(5, 5) + kRight +                                  //
-                         Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
-                         Ask(2, 3) + kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) +
-                         WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
-                         Ask(2, 3) + kRight +                                            //
-                         Ask(5, 1) + kRight + Ask(2, 2) + kRight +                       //
-                         Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) +
-                         "\n";
+  std::string expected =
+      kPrompt + Ask(5, 5) + kRight +  //
+      Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight + Ask(2, 3) +
+      kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) + WrongShowingProduct(2, 3) + Ask(2, 3) +
+      WrongShowingProduct(2, 3) + Ask(2, 3) + kRight +  //
+      Ask(5, 1) + kRight + Ask(2, 2) + kRight +         //
+      Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) + "\n";
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
 
 TEST(PracticeRound, AllRightAtTheFirstTry) {
-  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
-                         kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
+  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight +
+                         Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
                          " Wszystko dobrze za pierwszym razem !\n";
-  EXPECT_EQ(PlayPractice(5, "abc\n5 25 3 6 5 4"),
-            Screen(kPrompt + "\n za mało !\n\n" + expected));
+  EXPECT_EQ(PlayPractice(5, "abc\n5 25 3 6 5 4"), Screen(kPrompt + "\n za mało !\n\n" + expected));
 }
 
 TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {

@@ -20,8 +20,8 @@ std::string Ask(int a, int b) {
 const std::string kRight = "<color 07>\n Dobrze !\n";
 
 std::string Wrong(int a, int b) {
-  return "<color 0C>\n Wcale nie !     " + std::to_string(a) + " x " + std::to_string(b) +
-         " = " + std::to_string(a * b) + "\a\n";
+  return "<color 0C>\n Wcale nie !     " + std::to_string(a) + " x " + std::to_string(b) + " = " +
+         std::to_string(a * b) + "\a\n";
 }
 
 std::string Blocks80() {
@@ -48,9 +48,9 @@ std::string PlayRound(int32_t range, const std::string& input,
 TEST(QuizRound, RefusesSmallCountsThenScoresEachAnswer) {
   // With the clock at 0 every question of qor is 9 x 4.
   std::string input = "4\nabc\n-5\n5\n36 36 1\n036\n\n\n 7\n";
-  std::string expected = kPrompt + kRefusal + kRefusal + kRefusal + Ask(9, 4) + kRight +
-                         Ask(9, 4) + kRight + Ask(9, 4) + Wrong(9, 4) + Ask(9, 4) + kRight +
-                         Ask(9, 4) + Wrong(9, 4) + Result(3, 5);
+  std::string expected = kPrompt + kRefusal + kRefusal + kRefusal + Ask(9, 4) + kRight + Ask(9, 4) +
+                         kRight + Ask(9, 4) + Wrong(9, 4) + Ask(9, 4) + kRight + Ask(9, 4) +
+                         Wrong(9, 4) + Result(3, 5);
   EXPECT_EQ(PlayRound(10, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 10) << "the clock is read twice for each question";
 }

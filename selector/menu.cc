@@ -14,16 +14,20 @@ namespace {
 constexpr char kHeading[] = " TRIVELANKO !";
 constexpr char kRangeQuestion[] = "Pytania maj\xA5 by\x86 do:";  // "Pytania mają być do:"
 constexpr char kRangeHundred[] = "1. stu";
-constexpr char kRangeTwentyFive[] = "2. dwudziestu pi\xA9"
-                                    "ciu";  // "dwudziestu pięciu"
-constexpr char kWayQuestion[] = "Czy chcesz, \xBE"
-                                "eby:";  // "Czy chcesz, żeby:"
+constexpr char kRangeTwentyFive[] =
+    "2. dwudziestu pi\xA9"
+    "ciu";  // "dwudziestu pięciu"
+constexpr char kWayQuestion[] =
+    "Czy chcesz, \xBE"
+    "eby:";  // "Czy chcesz, żeby:"
 // "1. liczyć punkty i po błędzie przejść do następnego pytania?"
-constexpr char kWayPoints[] = "1. liczy\x86 punkty i po b\x88\xA9"
-                              "dzie przej\x98\x86 do nast\xA9pnego pytania?";
+constexpr char kWayPoints[] =
+    "1. liczy\x86 punkty i po b\x88\xA9"
+    "dzie przej\x98\x86 do nast\xA9pnego pytania?";
 // "2. nie liczyć punktów i po błędzie zostać przy tym samym pytaniu?"
-constexpr char kWayPractice[] = "2. nie liczy\x86 punkt\xA2w i po b\x88\xA9"
-                                "dzie zosta\x86 przy tym samym pytaniu?";
+constexpr char kWayPractice[] =
+    "2. nie liczy\x86 punkt\xA2w i po b\x88\xA9"
+    "dzie zosta\x86 przy tym samym pytaniu?";
 
 // The programs by the way of practising (points, no points) and then by the range (a hundred,
 // twenty-five).

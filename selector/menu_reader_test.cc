@@ -37,7 +37,11 @@ TEST(ReadMenuNumber, FollowsTheMenusRules) {
       {"", 9, 9, true, true, ""},
       {"  \n\n", 9, 9, true, true, ""},
       {"-", 9, 9, true, true, ""},
-      {"\xA5" "1", 9, 9, true, false, "\xA5" "1"},
+      {"\xA5"
+       "1",
+       9, 9, true, false,
+       "\xA5"
+       "1"},
   };
   for (const auto& c : kCases) {
     FakeConsoleReset(c.input);

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -56,6 +57,60 @@ long long NowMs() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// The peak resident memory of the running process |pid| so far, in KiB (VmHWM), or 0.
+long PeakKib(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, 6, "VmHWM:") == 0)
+      return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
+// In the child, after fork: standard input as |launch| asks for it.
+void SetUpStdin(const Launch& launch) {
+  if (!launch.stdin_path.empty())
+    RedirectStdinFromFile(launch.stdin_path);
+  if (launch.stdin_write_only) {
+    int fd = open("/dev/null", O_WRONLY);
+    dup2(fd, 0);
+    close(fd);
+  }
+  if (launch.close_stdin)
+    close(0);
+}
+
+// Feeds |input| piece by piece into a pipe that can take only so much at a time.
+struct InputFeed {
+  const std::vector<InputPiece>& pieces;
+  size_t piece = 0;   // the piece being written
+  size_t repeat = 0;  // how many times it has been written whole
+  size_t offset = 0;  // how much of this time
+
+  bool Done() const { return piece == pieces.size(); }
+
+  // Writes what the pipe takes now. False when the pipe failed.
+  bool WriteSome(int fd) {
+    while (!Done() && (pieces[piece].text.empty() || repeat == pieces[piece].repeats)) {
+      ++piece;
+      repeat = 0;
+    }
+    if (Done())
+      return true;
+    const std::string& text = pieces[piece].text;
+    ssize_t put = write(fd, text.data() + offset, std::min<size_t>(text.size() - offset, 65536));
+    if (put < 0)
+      return errno == EAGAIN;
+    offset += static_cast<size_t>(put);
+    if (offset == text.size()) {
+      offset = 0;
+      ++repeat;
+    }
+    return true;
+  }
+};
+
 }  // namespace
 
 std::vector<std::string> TestEnvironment(const std::vector<std::string>& extra) {
@@ -69,7 +124,21 @@ std::vector<std::string> TestEnvironment(const std::vector<std::string>& extra) 
   return env;
 }
 
+Launch MakeLaunch(std::vector<std::string> argv, std::vector<std::string> env, std::string cwd,
+                  std::string stdin_path) {
+  Launch launch;
+  launch.argv = std::move(argv);
+  launch.env = std::move(env);
+  launch.cwd = std::move(cwd);
+  launch.stdin_path = std::move(stdin_path);
+  return launch;
+}
+
 Finished RunPiped(const Launch& launch, const std::string& input, int timeout_ms) {
+  return RunPiped(launch, std::vector<InputPiece>{{input, 1}}, timeout_ms);
+}
+
+Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input, int timeout_ms) {
   int in[2], out[2], err[2];
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
     return Finished{};
@@ -82,37 +151,47 @@ Finished RunPiped(const Launch& launch, const std::string& input, int timeout_ms
     dup2(in[0], 0);
     dup2(out[1], 1);
     dup2(err[1], 2);
-    if (!launch.stdin_path.empty())
-      RedirectStdinFromFile(launch.stdin_path);
+    SetUpStdin(launch);
+    if (!launch.stdout_path.empty()) {
+      int fd = open(launch.stdout_path.c_str(), O_WRONLY);
+      dup2(fd, 1);
+      close(fd);
+    }
     Exec(launch, argv.data(), envp.data());
   }
   close(in[0]);
   close(out[1]);
   close(err[1]);
+  if (launch.output_reader_gone)
+    close(out[0]);
 
   Finished finished;
-  size_t written = 0;
+  InputFeed feed{input};
   int to_child = in[1];
-  if (!launch.stdin_path.empty() || input.empty()) {
-    close(to_child);
-    to_child = -1;
-  }
+  fcntl(to_child, F_SETFL, O_NONBLOCK);
   fcntl(out[0], F_SETFL, O_NONBLOCK);
   fcntl(err[0], F_SETFL, O_NONBLOCK);
   long long deadline = NowMs() + timeout_ms;
-  bool out_open = true, err_open = true;
+  bool out_open = !launch.output_reader_gone, err_open = true;
   while (out_open || err_open) {
+    if (to_child >= 0 && feed.Done()) {
+      close(to_child);
+      to_child = -1;
+    }
     long long left = deadline - NowMs();
     if (left <= 0) {
       finished.timed_out = true;
       kill(pid, SIGKILL);
       break;
     }
-    struct pollfd fds[3] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {to_child, POLLOUT, 0}};
-    poll(fds, to_child >= 0 ? 3 : 2, static_cast<int>(left));
+    finished.peak_kib = std::max(finished.peak_kib, PeakKib(pid));
+    struct pollfd fds[3] = {{out_open ? out[0] : -1, POLLIN, 0},
+                            {err_open ? err[0] : -1, POLLIN, 0},
+                            {to_child, POLLOUT, 0}};
+    poll(fds, 3, static_cast<int>(std::min<long long>(left, 100)));
     char buffer[65536];
     for (int i = 0; i < 2; ++i) {
-      if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
+      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
         continue;
       ssize_t got = read(fds[i].fd, buffer, sizeof buffer);
       if (got > 0)
@@ -120,20 +199,16 @@ Finished RunPiped(const Launch& launch, const std::string& input, int timeout_ms
       else if (got == 0 || errno != EAGAIN)
         (i == 0 ? out_open : err_open) = false;
     }
-    if (to_child >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
-      ssize_t put = write(to_child, input.data() + written,
-                          std::min<size_t>(input.size() - written, 65536));
-      if (put > 0)
-        written += static_cast<size_t>(put);
-      if (put < 0 || written == input.size()) {
-        close(to_child);
-        to_child = -1;
-      }
+    if (to_child >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP)) &&
+        !feed.WriteSome(to_child)) {
+      close(to_child);  // the program has stopped reading
+      to_child = -1;
     }
   }
   if (to_child >= 0)
     close(to_child);
-  close(out[0]);
+  if (!launch.output_reader_gone)
+    close(out[0]);
   close(err[0]);
   waitpid(pid, &finished.status, 0);
   return finished;
@@ -157,8 +232,20 @@ PtyChild StartOnPty(const Launch& launch) {
     dup2(child.slave, 0);
     dup2(child.slave, 1);
     dup2(child.slave, 2);
-    if (!launch.stdin_path.empty())
-      RedirectStdinFromFile(launch.stdin_path);
+    SetUpStdin(launch);
+    if (launch.background) {
+      // As a shell starts a job with &: a process group of its own, not the terminal's
+      // foreground; this process stays in front and ends as the job ends.
+      pid_t job = fork();
+      if (job == 0) {
+        setpgid(0, 0);
+        Exec(launch, argv.data(), envp.data());
+      }
+      int status = 0;
+      while (waitpid(job, &status, 0) < 0 && errno == EINTR) {
+      }
+      _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    }
     Exec(launch, argv.data(), envp.data());
   }
   return child;

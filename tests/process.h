@@ -14,6 +14,24 @@ struct Launch {
   std::vector<std::string> env;   // the whole environment, "NAME=value" each
   std::string cwd;                // empty: the tests' own
   std::string stdin_path;         // non-empty: standard input from this file instead
+  // The faults a program may meet. Piped runs only, but for |background|.
+  bool close_stdin = false;         // standard input not open at all
+  bool stdin_write_only = false;    // standard input open, but every read fails
+  std::string stdout_path;          // non-empty: standard output to this file instead
+  bool output_reader_gone = false;  // nobody reads the output pipe
+  bool background = false;          // on a terminal: in a process group of its own
+};
+
+/// A launch of |argv| with the environment |env|, in |cwd| (empty: the tests' own), standard
+/// input from |stdin_path| where it is not empty.
+Launch MakeLaunch(std::vector<std::string> argv, std::vector<std::string> env, std::string cwd = "",
+                  std::string stdin_path = "");
+
+/// Input for a piped run: each text written |repeats| times in turn, so that a test can send
+/// gigabytes without holding them.
+struct InputPiece {
+  std::string text;
+  size_t repeats = 1;
 };
 
 /// The environment the tests give a program: PATH of the system's own directories, plus
@@ -25,12 +43,15 @@ struct Finished {
   std::string errors;  // all of standard error
   int status = -1;     // as waitpid gives it
   bool timed_out = false;
+  long peak_kib = 0;  // the program's peak resident memory, as last seen while it ran
 };
 
 /// Runs |launch| with |input| on a pipe as standard input (unless launch.stdin_path is set) and
 /// standard output and error on pipes, with no controlling terminal; kills it after
 /// |timeout_ms|.
 Finished RunPiped(const Launch& launch, const std::string& input, int timeout_ms = 30000);
+Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input,
+                  int timeout_ms = 30000);
 
 /// A program running on a pseudo-terminal as its controlling terminal.
 struct PtyChild {

@@ -35,7 +35,7 @@ std::string Separator() {
 }
 
 Finished RunQuiz(const std::string& name, const std::string& input) {
-  return RunPiped(Launch{Command(name), TestEnvironment(), "", ""}, input, 20000);
+  return RunPiped(MakeLaunch(Command(name), TestEnvironment()), input, 20000);
 }
 
 }  // namespace
@@ -59,11 +59,11 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
       {"vek_fixed_clock", "wersja 2.0/vek", "5\n3\n1 2 7 72\n9\n18\n72\n",
        kPrompt + Ask(1, 3) + kRight + Ask(9, 8) + "\n Wcale nie !\a\n" + Ask(9, 8) +
            "\n Wcale nie !\a\n" + Ask(9, 8) + Wrong(9, 8) + Ask(9, 8) + kRight + Ask(3, 3) +
-           kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Separator() +
-           " Do powtórki:\n   " + Fact(9, 8) + "\n"},
+           kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Separator() + " Do powtórki:\n   " +
+           Fact(9, 8) + "\n"},
       {"zif_fixed_clock", "wersja 2.0/zif", "5\n25 3 6 5 4\n",
-       kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) +
-           kRight + Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n"},
+       kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) + kRight +
+           Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n"},
   };
   for (const auto& c : kCases) {
     Finished run = RunQuiz(c.program, c.input);
@@ -79,8 +79,7 @@ TEST(ProgramsThroughAPipe, EndOfInputAtTheCountPromptGoesStraightToTheClosingScr
   for (const char* name : {"qor", "pym", "vek", "zif"}) {
     Finished run = RunQuiz(name, "");
     std::string version = std::string("wersja 2.0/") + name;
-    EXPECT_EQ(run.output,
-              TitleScreenBytes(version) + Screen(kPrompt + "\n") + ClosingScreenBytes())
+    EXPECT_EQ(run.output, TitleScreenBytes(version) + Screen(kPrompt + "\n") + ClosingScreenBytes())
         << name;
     EXPECT_TRUE(ExitedWithZero(run.status)) << name;
   }

@@ -72,10 +72,10 @@ TEST(SelectorThroughAPipe, StartsTheChosenProgramWithTheRowsAfterTheAnswers) {
   };
   for (const auto& c : kCases) {
     std::string log = TemporaryDirectory() + "/log";
-    Finished run = RunPiped(
-        Launch{Command("trivelanko"),
-               {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "", ""},
-        c.input, 20000);
+    Finished run =
+        RunPiped(MakeLaunch(Command("trivelanko"),
+                            {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}),
+                 c.input, 20000);
     std::string expected = TitleScreenBytes("wersja 2.0") + Screen(kFirstQuestion) +
                            (c.second_question ? Screen(kSecondQuestion) : "");
     EXPECT_EQ(run.output, expected) << "input \"" << c.input << "\"";
@@ -88,8 +88,8 @@ TEST(SelectorThroughAPipe, StartsTheChosenProgramWithTheRowsAfterTheAnswers) {
 TEST(SelectorThroughAPipe, AProgramThatCannotBeFoundStillEndsWithZero) {
   std::string alone = TemporaryDirectory() + "/" + FileName("trivelanko");
   WriteFile(alone, ReadFile(Program("trivelanko")), true);
-  Finished run = RunPiped(Launch{Command("trivelanko", alone), TestEnvironment(), "/", ""},
-                          "1\n1\n", 20000);
+  Finished run =
+      RunPiped(MakeLaunch(Command("trivelanko", alone), TestEnvironment(), "/"), "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0") + Screen(kFirstQuestion + kSecondQuestion))
       << "nothing written after the cleared screen";
@@ -108,11 +108,11 @@ TEST(SelectorThroughAPipe, FindsTheRealProgramsBesideItFromAnyDirectory) {
   };
   std::string elsewhere = TemporaryDirectory();
   for (const auto& c : kCases) {
-    Finished run = RunPiped(Launch{Command("trivelanko"), TestEnvironment(), elsewhere, ""},
+    Finished run = RunPiped(MakeLaunch(Command("trivelanko"), TestEnvironment(), elsewhere),
                             c.menu + "5\n0\n0\n0\n0\n0\n", 20000);
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.version;
-    std::string quiz = run.output.substr(
-        std::min(run.output.size(), TitleScreenBytes("wersja 2.0").size()));
+    std::string quiz =
+        run.output.substr(std::min(run.output.size(), TitleScreenBytes("wersja 2.0").size()));
     EXPECT_NE(quiz.find(TitleScreenBytes(c.version) + Cp852(" Ile chcesz pytań ? ")),
               std::string::npos)
         << c.version << " starts after the menu";
@@ -128,8 +128,8 @@ TEST(SelectorThroughAPipe, FindsAProgramInstalledBesideACopyOfIt) {
   std::string copy = install + "/" + FileName("trivelanko");
   WriteFile(copy, ReadFile(Program("trivelanko")), true);
   WriteFile(install + "/" + FileName("qor"), ReadFile(Program("qor")), true);
-  Finished run = RunPiped(Launch{Command("trivelanko", copy), TestEnvironment(), "/", ""},
-                          "1\n1\n", 20000);
+  Finished run =
+      RunPiped(MakeLaunch(Command("trivelanko", copy), TestEnvironment(), "/"), "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_NE(run.output.find(TitleScreenBytes("wersja 2.0/qor")), std::string::npos)
       << "the qor installed beside the copy starts";
@@ -140,10 +140,10 @@ TEST(SelectorThroughAPipe, ProgramsAlreadyOnThePathComeFirst) {
     GTEST_SKIP() << "the stand-ins are shell scripts";
   // The stand-in qor on PATH wins over the real one beside the selector.
   std::string log = TemporaryDirectory() + "/log";
-  Finished run = RunPiped(Launch{Command("trivelanko"),
-                                 {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log},
-                                 "/", ""},
-                          "1\n1\n", 20000);
+  Finished run =
+      RunPiped(MakeLaunch(Command("trivelanko"),
+                          {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "/"),
+               "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(ReadFile(log), "qor 0\n");
 }

@@ -71,7 +71,7 @@ termios ModeOf(const PtyChild& child) {
 
 Launch OnTerminal(const std::string& name, const std::vector<std::string>& env,
                   const std::string& stdin_path = "") {
-  return Launch{{Program(name)}, TestEnvironment(env), "", stdin_path};
+  return MakeLaunch({Program(name)}, TestEnvironment(env), "", stdin_path);
 }
 
 // An empty file: a quiz reading it goes from the count prompt straight to its closing screen.
@@ -150,15 +150,16 @@ TEST(KeyWait, EndsOnAnyKeyAndLeavesNothingBehind) {
     const char* name;
     std::string keys;
   } kKeys[] = {
-      {"a letter", "x"},          {"Ctrl+C", "\x03"},         {"Ctrl+Z", "\x1a"},
-      {"Ctrl+\\", "\x1c"},        {"Enter", "\r"},            {"cursor up", "\033[A"},
-      {"F1", "\033OP"},           {"F5", "\033[15~"},         {"Ctrl+S", "\x13"},
-      {"a Polish letter", "\xC5\x82"},
+      {"a letter", "x"},  {"Ctrl+C", "\x03"},
+      {"Ctrl+Z", "\x1a"}, {"Ctrl+\\", "\x1c"},
+      {"Enter", "\r"},    {"cursor up", "\033[A"},
+      {"F1", "\033OP"},   {"F5", "\033[15~"},
+      {"Ctrl+S", "\x13"}, {"a Polish letter", "\xC5\x82"},
   };
   for (const auto& key : kKeys) {
     // Standard input is a file; the wait is on the terminal all the same.
-    PtyChild child = StartOnPty(OnTerminal("pym_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"},
-                                           EmptyInputFile()));
+    PtyChild child = StartOnPty(
+        OnTerminal("pym_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}, EmptyInputFile()));
     termios before = ModeOf(child);
     std::string screen;
     ReadScreenUntil(child, "wersja 2.0/pym", screen);
