@@ -205,3 +205,34 @@ TEST(KeyWait, CtrlCIsAKeyNotAnInterrupt) {
   EXPECT_NE(screen.find("done"), std::string::npos);
   ClosePty(child);
 }
+
+TEST(KeyWait, InABackgroundJobNeitherStopsNorTouchesTheTerminal) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system's console";
+  Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
+  launch.background = true;
+  PtyChild child = StartOnPty(launch);
+  termios before = ModeOf(child);
+  std::string screen;
+  int status = WaitForExit(child, screen, 5000);
+  EXPECT_TRUE(ExitedWithZero(status)) << "status " << status << ", screen " << screen;
+  EXPECT_NE(screen.find("waiting\r\r\ndone"), std::string::npos) << screen;
+  EXPECT_TRUE(SameMode(before, ModeOf(child)));
+  ClosePty(child);
+}
+
+TEST(KeyWait, AClosedTerminalEndsTheProgram) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system's console";
+  for (const char* name : {"key_wait_probe", "pym_fixed_clock"}) {
+    PtyChild child = StartOnPty(OnTerminal(name, {"TERM=xterm"}, EmptyInputFile()));
+    std::string screen;
+    ReadScreenUntil(child, name[0] == 'k' ? "waiting" : "wersja 2.0/pym", screen);
+    ASSERT_TRUE(StillRunning(child, 300)) << name;
+    close(child.master);  // the terminal window is closed
+    child.master = -1;
+    int status = WaitForExit(child, screen, 5000);
+    EXPECT_NE(status, -1) << name << " still runs on a closed terminal";
+    ClosePty(child);
+  }
+}
