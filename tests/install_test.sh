@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, then plays from there as a user would: the
+# installed trivelanko, started from another directory with the answers piped in, starts the
+# installed qor, which plays the rows after the menu.
+set -euo pipefail
+build_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+listed=$(cd "$work/prefix" && find . -type f | sort | tr '\n' ' ')
+expected="./bin/pym ./bin/qor ./bin/trivelanko ./bin/vek ./bin/zif ./share/man/man6/pym.6 \
+./share/man/man6/qor.6 ./share/man/man6/trivelanko.6 ./share/man/man6/vek.6 ./share/man/man6/zif.6 "
+if [[ "$listed" != "$expected" ]]; then
+  echo "installed: $listed"
+  echo "expected:  $expected"
+  exit 1
+fi
+
+mkdir "$work/elsewhere"
+cd "$work/elsewhere"
+printf '1\n1\n5\n1\n2\n3\n4\n5\n' | PATH=/usr/bin:/bin setsid "$work/prefix/bin/trivelanko" \
+  >"$work/output" 
+# The stored code page 852 bytes: "wersja 2.0/qor" after the menu, then "Twój wynik to: 0 na 5."
+grep -a -q 'wersja 2.0/qor' "$work/output" || { echo "the installed qor did not start"; exit 1; }
+grep -a -q $'Tw\xa2j wynik to: 0 na 5\\.\r$' "$work/output" ||
+  { echo "the installed qor did not play the rows after the menu"; exit 1; }
+echo "installed into a prefix; trivelanko started the installed qor from another directory"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Renders every manual page as man and groff do, failing on any warning, and checks that each
+# has the sections a reader looks for and names the other programs under ZOBACZ TAKŻE.
+set -euo pipefail
+pages_dir=$1
+programs=(qor pym vek zif trivelanko)
+failed=0
+for program in "${programs[@]}"; do
+  page="$pages_dir/$program.6"
+  warnings=$(groff -k -t -man -Tutf8 -ww -z "$page" 2>&1 || echo "groff failed")
+  warnings+=$(MANWIDTH=80 man -l --warnings=w -E UTF-8 "$page" 2>&1 >/dev/null || echo "man failed")
+  if [[ -n "$warnings" ]]; then
+    echo "$program.6: $warnings"
+    failed=1
+  fi
+  shown=$(MANWIDTH=80 man -l -E UTF-8 "$page" 2>/dev/null)
+  for section in NAZWA SKŁADNIA OPIS PRZEBIEG KOMUNIKATY ZAKOŃCZENIE "KOD WYJŚCIA" "ZOBACZ TAKŻE"; do
+    if ! grep -q "^$section\$" <<<"$shown"; then
+      echo "$program.6: no section $section"
+      failed=1
+    fi
+  done
+  see_also=$(sed -n '/^ZOBACZ TAKŻE$/,$p' <<<"$shown")
+  for other in "${programs[@]}"; do
+    if [[ $other != "$program" ]] && ! grep -q "$other(6)" <<<"$see_also"; then
+      echo "$program.6: ZOBACZ TAKŻE does not name $other(6)"
+      failed=1
+    fi
+  done
+  if ! grep -q "^\.TH ${program^^} 6 " "$page"; then
+    echo "$program.6: not a section 6 page of $program"
+    failed=1
+  fi
+done
+exit $failed

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Makes the Debian package with CPack, checks that it holds exactly the programs and the manual
+# pages with a Polish and English description, unpacks it into a temporary root and plays from
+# there: the unpacked trivelanko starts the unpacked qor.
+set -euo pipefail
+build_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log") ||
+  { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/tabliczka_*.deb)
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sort | tr '\n' ' ')
+expected="./usr/ ./usr/bin/ ./usr/bin/pym ./usr/bin/qor ./usr/bin/trivelanko ./usr/bin/vek \
+./usr/bin/zif ./usr/share/ ./usr/share/man/ ./usr/share/man/man6/ ./usr/share/man/man6/pym.6 \
+./usr/share/man/man6/qor.6 ./usr/share/man/man6/trivelanko.6 ./usr/share/man/man6/vek.6 \
+./usr/share/man/man6/zif.6 "
+if [[ "$contents" != "$expected" ]]; then
+  echo "package holds: $contents"
+  echo "expected:      $expected"
+  exit 1
+fi
+description=$(dpkg-deb -f "$deb" Description)
+grep -q 'tabliczki mnożenia' <<<"$description" || { echo "no Polish description"; exit 1; }
+grep -q 'multiplication table' <<<"$description" || { echo "no English description"; exit 1; }
+[[ $(dpkg-deb -f "$deb" Package) == tabliczka ]] || { echo "wrong package name"; exit 1; }
+
+dpkg -x "$deb" "$work/root"
+mkdir "$work/elsewhere"
+cd "$work/elsewhere"
+printf '1\n1\n5\n1\n2\n3\n4\n5\n' | PATH=/usr/bin:/bin setsid "$work/root/usr/bin/trivelanko" \
+  >"$work/output"
+grep -a -q 'wersja 2.0/qor' "$work/output" || { echo "the unpacked qor did not start"; exit 1; }
+grep -a -q $'Tw\xa2j wynik to: 0 na 5\\.\r$' "$work/output" ||
+  { echo "the unpacked qor did not play"; exit 1; }
+echo "package $(basename "$deb"): contents as expected; the unpacked programs play"
