@@ -17,9 +17,9 @@ if [[ "$listed" != "$expected" ]]; then
   exit 1
 fi
 
-mkdir "$work/elsewhere"
+mkdir "$work/elsewhere"  # answers of 0, never a product: the score is 0 whatever is drawn
 cd "$work/elsewhere"
-printf '1\n1\n5\n1\n2\n3\n4\n5\n' | PATH=/usr/bin:/bin setsid "$work/prefix/bin/trivelanko" \
+printf '1\n1\n5\n0\n0\n0\n0\n0\n' | PATH=/usr/bin:/bin setsid "$work/prefix/bin/trivelanko" \
   >"$work/output" 
 # The stored code page 852 bytes: "wersja 2.0/qor" after the menu, then "Twój wynik to: 0 na 5."
 grep -a -q 'wersja 2.0/qor' "$work/output" || { echo "the installed qor did not start"; exit 1; }
