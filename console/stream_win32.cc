@@ -3,20 +3,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
-#include "console/charset.h"
-#include "console/stream.h"
+#include "console/output_device.h"
 
 namespace {
-
-// What standard output is, found out once, at the first write.
-struct OutputTarget {
-  HANDLE handle;
-  bool convert;        // a console whose output code page is not 852
-  CharsetTable shown;  // how each byte from 0x80 up is shown there
-};
 
 // The bytes that show code page 852 byte |byte| in code page |code_page|, through UTF-16, or
 // an empty string where that code page has no such character.
@@ -36,17 +26,19 @@ std::string ConvertOne(unsigned char byte, UINT code_page) {
   return std::string(out, static_cast<size_t>(size));
 }
 
-OutputTarget FindOutputTarget() {
-  OutputTarget target;
-  target.handle = GetStdHandle(STD_OUTPUT_HANDLE);
+}  // namespace
+
+OutputDevice FindOutputDevice() {
+  OutputDevice device;
   DWORD mode;
-  bool console =
-      GetFileType(target.handle) == FILE_TYPE_CHAR && GetConsoleMode(target.handle, &mode);
+  HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+  bool console = GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode);
   UINT code_page = console ? GetConsoleOutputCP() : 852;
-  target.convert = console && code_page != 852;
-  if (target.convert) {
+  device.convert = console && code_page != 852;
+  device.smart = false;  // the interpreter's own "cls" and "color" draw the effects here
+  if (device.convert) {
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
-      std::string& shown = target.shown[byte - 0x80];
+      std::string& shown = device.shown[byte - 0x80];
       shown = ConvertOne(static_cast<unsigned char>(byte), code_page);
       if (shown.empty())
         shown.assign(1, AsciiFallback(static_cast<unsigned char>(byte)));
@@ -54,32 +46,11 @@ OutputTarget FindOutputTarget() {
   }
   // Nothing else may turn a line feed into CR LF: the programs write CR LF themselves.
   _setmode(_fileno(stdout), _O_BINARY);
-  return target;
+  return device;
 }
 
-const OutputTarget& Target() {
-  static const OutputTarget target = FindOutputTarget();
-  return target;
-}
-
-// Standard output's buffer, written straight to the handle: a line end flushes it, so it only
-// ever holds the current row.
-struct OutputBuffer {
-  char bytes[4096];
-  size_t size = 0;
-};
-
-OutputBuffer& Buffer() {
-  static OutputBuffer* buffer = [] {
-    std::atexit(FlushOutput);  // nothing written is lost at the end, whatever ended it
-    return new OutputBuffer;
-  }();
-  return *buffer;
-}
-
-// Hands |size| bytes to the device. A failed write is not repeated: the text is dropped.
 void WriteToDevice(const char* bytes, size_t size) {
-  HANDLE handle = Target().handle;
+  HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
   while (size > 0) {
     DWORD written = 0;
     if (!WriteFile(handle, bytes, static_cast<DWORD>(size), &written, nullptr) || written == 0)
@@ -87,49 +58,4 @@ void WriteToDevice(const char* bytes, size_t size) {
     bytes += written;
     size -= written;
   }
-}
-
-void Append(const char* bytes, size_t size) {
-  OutputBuffer& buffer = Buffer();
-  if (buffer.size + size > sizeof buffer.bytes) {
-    FlushOutput();
-    if (size > sizeof buffer.bytes) {
-      WriteToDevice(bytes, size);
-      return;
-    }
-  }
-  std::memcpy(buffer.bytes + buffer.size, bytes, size);
-  buffer.size += size;
-}
-
-}  // namespace
-
-void WriteOutput(const char* bytes, size_t size) {
-  const OutputTarget& target = Target();
-  if (!target.convert) {
-    Append(bytes, size);
-    return;
-  }
-  size_t run = 0;
-  for (size_t i = 0; i < size; ++i) {
-    unsigned char byte = static_cast<unsigned char>(bytes[i]);
-    if (byte < 0x80)
-      continue;
-    Append(bytes + run, i - run);
-    const std::string& shown = target.shown[byte - 0x80];
-    Append(shown.data(), shown.size());
-    run = i + 1;
-  }
-  Append(bytes + run, size - run);
-}
-
-void FlushOutput() {
-  OutputBuffer& buffer = Buffer();
-  size_t size = buffer.size;
-  buffer.size = 0;
-  WriteToDevice(buffer.bytes, size);
-}
-
-bool OutputIsSmartTerminal() {
-  return false;  // the console's own "cls" and "color" commands draw the effects here
 }

@@ -98,24 +98,23 @@ TEST(Faults, AGigabyteWordOrRowOfSpaceTakesNoMemoryAndTheRoundGoesOn) {
     std::string expected;  // the round, with qor's fixed clock (9 x 5)
   } kCases[] = {
       {"a 1 GiB word", "7",
-       kPrompt + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) +
-           Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
+       kPrompt + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) + Wrong(9, 5) +
+           Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
       {"a 1 GiB row of whitespace", " \t",
-       kPrompt + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) +
-           Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
+       kPrompt + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) +
+           Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
   };
   for (const auto& c : kCases) {
     std::string chunk;
     while (chunk.size() < kMiB)
       chunk += c.byte;
     chunk.resize(kMiB);
-    Finished run =
-        RunPiped(MakeLaunch(Command("qor_fixed_clock"), TestEnvironment()),
-                 {{"5\n", 1}, {chunk, 1024}, {" 45\n", 1}}, 120000);
+    Finished run = RunPiped(MakeLaunch(Command("qor_fixed_clock"), TestEnvironment()),
+                            {{"5\n", 1}, {chunk, 1024}, {" 45\n", 1}}, 120000);
     EXPECT_FALSE(run.timed_out) << c.what;
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.what;
-    EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/qor") + Screen(c.expected) +
-                              ClosingScreenBytes())
+    EXPECT_EQ(run.output,
+              TitleScreenBytes("wersja 2.0/qor") + Screen(c.expected) + ClosingScreenBytes())
         << c.what;
     EXPECT_GT(run.peak_kib, 0) << "the peak was measured";
     if (!UnderSanitizer()) {  // the sanitizers' own shadow memory is far larger
@@ -125,7 +124,11 @@ TEST(Faults, AGigabyteWordOrRowOfSpaceTakesNoMemoryAndTheRoundGoesOn) {
 }
 
 TEST(Faults, NulAndHighBytesAreWrongAnswers) {
-  std::string input = std::string("5\n\0\n\x80\xFF\n4\0" "5\n\xA5\n", 14) + "45\xC5\x82\n";
+  std::string input = std::string(
+                          "5\n\0\n\x80\xFF\n4\0"
+                          "5\n\xA5\n",
+                          14) +
+                      "45\xC5\x82\n";
   std::string expected = kPrompt;
   for (int i = 0; i < 5; ++i)
     expected += Ask(9, 5) + Wrong(9, 5);

@@ -251,17 +251,29 @@ PtyChild StartOnPty(const Launch& launch) {
   return child;
 }
 
+namespace {
+
+// Waits up to |ms| for the program's next output on the terminal and adds it to |screen|.
+// False once the terminal has nothing more to give.
+bool ReadScreenOnce(const PtyChild& child, std::string& screen, long long ms) {
+  struct pollfd ready = {child.master, POLLIN, 0};
+  if (poll(&ready, 1, static_cast<int>(ms)) <= 0)
+    return true;
+  char buffer[4096];
+  ssize_t got = read(child.master, buffer, sizeof buffer);
+  if (got <= 0)
+    return false;
+  screen.append(buffer, static_cast<size_t>(got));
+  return true;
+}
+
+}  // namespace
+
 void ReadScreenFor(const PtyChild& child, std::string& screen, int ms) {
   long long deadline = NowMs() + ms;
   for (long long left; (left = deadline - NowMs()) > 0;) {
-    struct pollfd ready = {child.master, POLLIN, 0};
-    if (poll(&ready, 1, static_cast<int>(left)) <= 0)
-      continue;
-    char buffer[4096];
-    ssize_t got = read(child.master, buffer, sizeof buffer);
-    if (got <= 0)
+    if (!ReadScreenOnce(child, screen, left))
       return;
-    screen.append(buffer, static_cast<size_t>(got));
   }
 }
 
@@ -270,18 +282,22 @@ bool ReadScreenUntil(const PtyChild& child, const std::string& needle, std::stri
   long long deadline = NowMs() + timeout_ms;
   while (screen.find(needle) == std::string::npos) {
     long long left = deadline - NowMs();
-    if (left <= 0)
+    if (left <= 0 || !ReadScreenOnce(child, screen, left))
       return false;
-    struct pollfd ready = {child.master, POLLIN, 0};
-    if (poll(&ready, 1, static_cast<int>(left)) <= 0)
-      continue;
-    char buffer[4096];
-    ssize_t got = read(child.master, buffer, sizeof buffer);
-    if (got <= 0)
-      return false;
-    screen.append(buffer, static_cast<size_t>(got));
   }
   return true;
+}
+
+bool WaitForRawMode(const PtyChild& child, int timeout_ms) {
+  long long deadline = NowMs() + timeout_ms;
+  for (;;) {
+    struct termios mode;
+    if (tcgetattr(child.slave, &mode) == 0 && !(mode.c_lflag & ICANON))
+      return true;
+    if (NowMs() > deadline)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 void Type(const PtyChild& child, const std::string& keys) {

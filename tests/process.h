@@ -72,6 +72,11 @@ bool ReadScreenUntil(const PtyChild& child, const std::string& needle, std::stri
 /// Reads whatever the program writes within |ms|.
 void ReadScreenFor(const PtyChild& child, std::string& screen, int ms);
 
+/// Waits until the program has put the terminal into the key wait's raw mode (no line
+/// editing), so that what is typed next is a key press and not a line. False after
+/// |timeout_ms|.
+bool WaitForRawMode(const PtyChild& child, int timeout_ms = 10000);
+
 /// Types |keys| on the terminal.
 void Type(const PtyChild& child, const std::string& keys);
 

@@ -1,0 +1,24 @@
+// Standard output's device: the part of writing that differs from one system to another.
+#ifndef CONSOLE_OUTPUT_DEVICE_H_
+#define CONSOLE_OUTPUT_DEVICE_H_
+
+#include <cstddef>
+
+#include "console/charset.h"
+
+/// What standard output is.
+struct OutputDevice {
+  bool convert;        // the text is shown in another character set than code page 852
+  bool smart;          // escape sequences draw the console effects there
+  CharsetTable shown;  // with |convert|: how each byte from 0x80 up is shown
+};
+
+/// Looks at standard output (once, at the first write): a pipe or a file takes the stored
+/// bytes unchanged; a terminal or console may need them converted.
+OutputDevice FindOutputDevice();
+
+/// Hands |size| bytes straight to standard output. A failed write is dropped, not repeated,
+/// as a console drops what it cannot show.
+void WriteToDevice(const char* bytes, size_t size);
+
+#endif  // CONSOLE_OUTPUT_DEVICE_H_
