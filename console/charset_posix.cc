@@ -1,10 +1,10 @@
+#include "console/charset.h"
+
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
 
 #include <cerrno>
-
-#include "console/charset.h"
 
 std::string LocaleCodeset() {
   // The program itself runs in the C locale; look at the user's only for the name of the set.

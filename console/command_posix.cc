@@ -1,10 +1,11 @@
+#include "console/command.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "console/command.h"
 #include "console/stream.h"
 
 namespace {

@@ -1,9 +1,10 @@
+#include "console/command.h"
+
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "console/command.h"
 #include "console/stream.h"
 
 int RunCommand(std::string_view commandLine) {

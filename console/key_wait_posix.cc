@@ -1,3 +1,5 @@
+#include "console/key_wait.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -5,8 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
-#include "console/key_wait.h"
 
 namespace {
 

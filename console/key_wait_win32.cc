@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "console/key_wait.h"
+
+#include <windows.h>
 
 namespace {
 

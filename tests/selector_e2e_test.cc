@@ -108,18 +108,26 @@ TEST(SelectorThroughAPipe, FindsTheRealProgramsBesideItFromAnyDirectory) {
   };
   std::string elsewhere = TemporaryDirectory();
   for (const auto& c : kCases) {
-    Finished run = RunPiped(MakeLaunch(Command("trivelanko"), TestEnvironment(), elsewhere),
-                            c.menu + "5\n0\n0\n0\n0\n0\n", 20000);
-    EXPECT_TRUE(ExitedWithZero(run.status)) << c.version;
-    std::string quiz =
-        run.output.substr(std::min(run.output.size(), TitleScreenBytes("wersja 2.0").size()));
-    EXPECT_NE(quiz.find(TitleScreenBytes(c.version) + Cp852(" Ile chcesz pytań ? ")),
-              std::string::npos)
-        << c.version << " starts after the menu";
-    EXPECT_NE(quiz.find(Screen(c.round_end)), std::string::npos)
-        << c.version << " plays the rows after the menu";
-    std::string closing = ClosingScreenBytes();
-    EXPECT_EQ(quiz.substr(quiz.size() - std::min(quiz.size(), closing.size())), closing);
+    std::string answers = c.menu + "5\n0\n0\n0\n0\n0\n";
+    std::string file = elsewhere + "/answers";
+    WriteFile(file, answers);
+    // The answers once through a pipe and once from a file: the quiz gets the rows after the
+    // menu's either way.
+    for (const std::string& from : {std::string(), file}) {
+      std::string how = c.version + (from.empty() ? ", answers piped" : ", answers from a file");
+      Finished run = RunPiped(MakeLaunch(Command("trivelanko"), TestEnvironment(), elsewhere, from),
+                              from.empty() ? answers : "", 20000);
+      EXPECT_TRUE(ExitedWithZero(run.status)) << how;
+      std::string quiz =
+          run.output.substr(std::min(run.output.size(), TitleScreenBytes("wersja 2.0").size()));
+      EXPECT_NE(quiz.find(TitleScreenBytes(c.version) + Cp852(" Ile chcesz pytań ? ")),
+                std::string::npos)
+          << how << ": starts after the menu";
+      EXPECT_NE(quiz.find(Screen(c.round_end)), std::string::npos)
+          << how << ": plays the rows after the menu";
+      std::string closing = ClosingScreenBytes();
+      EXPECT_EQ(quiz.substr(quiz.size() - std::min(quiz.size(), closing.size())), closing) << how;
+    }
   }
 }
 
