@@ -1,3 +1,4 @@
+#include <signal.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
@@ -7,6 +8,10 @@
 #include "console/output_device.h"
 
 OutputDevice FindOutputDevice() {
+  // A program started with SIGPIPE ignored would write on into a pipe nobody reads, for as
+  // long as a round lasts; with the default action the first such write ends it.
+  signal(SIGPIPE, SIG_DFL);
+
   OutputDevice device;
   device.convert = isatty(STDOUT_FILENO) == 1;
   const char* term = getenv("TERM");

@@ -80,13 +80,17 @@ TEST(Faults, AFullDiskDoesNotStopTheProgramEndingNormally) {
 
 TEST(Faults, AReaderThatHasGoneEndsTheProgram) {
   // A round far too long to finish, and nobody reading: the first write ends the program.
-  for (const char* name : {"qor", "vek", "trivelanko"}) {
-    Launch launch = MakeLaunch(Command(name), TestEnvironment());
-    launch.output_reader_gone = true;
-    Finished run = RunPiped(launch, "999999999\n", 10000);
-    EXPECT_FALSE(run.timed_out) << name << " ran on";
-    EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGPIPE)
-        << name << ": status " << run.status;
+  // Also when the program was started with SIGPIPE ignored.
+  for (bool ignored : {false, true}) {
+    for (const char* name : {"qor", "vek", "trivelanko"}) {
+      Launch launch = MakeLaunch(Command(name), TestEnvironment());
+      launch.output_reader_gone = true;
+      launch.sigpipe_ignored = ignored;
+      Finished run = RunPiped(launch, "999999999\n", 10000);
+      EXPECT_FALSE(run.timed_out) << name << " ran on, SIGPIPE ignored: " << ignored;
+      EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGPIPE)
+          << name << ": status " << run.status << ", SIGPIPE ignored: " << ignored;
+    }
   }
 }
 

@@ -37,6 +37,8 @@ std::vector<char*> Pointers(const std::vector<std::string>& strings) {
     _exit(126);
   for (int sig = 1; sig < NSIG; ++sig)
     signal(sig, SIG_DFL);
+  if (launch.sigpipe_ignored)
+    signal(SIGPIPE, SIG_IGN);
   sigset_t none;
   sigemptyset(&none);
   sigprocmask(SIG_SETMASK, &none, nullptr);

@@ -19,6 +19,7 @@ struct Launch {
   bool stdin_write_only = false;    // standard input open, but every read fails
   std::string stdout_path;          // non-empty: standard output to this file instead
   bool output_reader_gone = false;  // nobody reads the output pipe
+  bool sigpipe_ignored = false;     // started with SIGPIPE ignored, as some parents do
   bool background = false;          // on a terminal: in a process group of its own
 };
 
