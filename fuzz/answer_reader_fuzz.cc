@@ -8,13 +8,10 @@
 #include <string>
 
 #include "console/testing/fake_console.h"
+#include "fuzz/fuzz_check.h"
 #include "quiz/answer_reader.h"
 
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 int32_t ModelValue(const std::string& word) {
   if (word.empty() || word.size() > 9)
@@ -26,11 +23,6 @@ int32_t ModelValue(const std::string& word) {
     value = value * 10 + (c - '0');
   }
   return value;
-}
-
-void Check(bool condition) {
-  if (!condition)
-    std::abort();
 }
 
 }  // namespace

@@ -9,13 +9,10 @@
 
 #include "console/stream.h"
 #include "console/testing/fake_console.h"
+#include "fuzz/fuzz_check.h"
 #include "selector/menu_reader.h"
 
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -60,11 +57,6 @@ struct Model {
     choice = static_cast<uint16_t>(negative ? (65536 - value) % 65536 : value);
   }
 };
-
-void Check(bool condition) {
-  if (!condition)
-    std::abort();
-}
 
 }  // namespace
 

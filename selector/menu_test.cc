@@ -7,15 +7,9 @@
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
+#include "selector/testing/menu_screen.h"
 
 namespace {
-
-const std::string kFirstQuestion =
-    " TRIVELANKO !\n\nPytania mają być do:\n1. stu\n2. dwudziestu pięciu\n";
-const std::string kSecondQuestion =
-    "Czy chcesz, żeby:\n"
-    "1. liczyć punkty i po błędzie przejść do następnego pytania?\n"
-    "2. nie liczyć punktów i po błędzie zostać przy tym samym pytaniu?\n";
 
 std::string TitleScreen() {
   FakeConsoleReset("");

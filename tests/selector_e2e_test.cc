@@ -6,16 +6,10 @@
 #include <string>
 
 #include "console/testing/cp852.h"
+#include "selector/testing/menu_screen.h"
 #include "tests/e2e.h"
 
 namespace {
-
-const std::string kFirstQuestion =
-    " TRIVELANKO !\n\nPytania mają być do:\n1. stu\n2. dwudziestu pięciu\n";
-const std::string kSecondQuestion =
-    "Czy chcesz, żeby:\n"
-    "1. liczyć punkty i po błędzie przejść do następnego pytania?\n"
-    "2. nie liczyć punktów i po błędzie zostać przy tym samym pytaniu?\n";
 
 // A directory of stand-ins for the four programs; each notes in the log that it started, with
 // how many arguments, and keeps all the input it was given.
