@@ -1,21 +1,81 @@
-# Installing the programs and their manual pages, and the Debian package made with CPack.
+# Installing the programs, and the packages made with CPack: on Windows a zip of the five
+# programs with a short Polish read-me, elsewhere the programs with their manual pages and a
+# Debian package.
 include(GNUInstallDirs)
 
-install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-
-set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tabliczka)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+if(WIN32)
+  # Everything side by side in one folder: the menu finds the quiz programs beside it.
+  install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION .)
+
+  # Notepad opens UTF-8 with a byte order mark as UTF-8 on every Windows, whatever its own
+  # code page; line ends are CR LF, as every Windows editor expects.
+  file(READ ${PROJECT_SOURCE_DIR}/cmake/windows/CZYTAJ.TXT readme)
+  string(CONFIGURE "${readme}" readme @ONLY)
+  string(REPLACE "\n" "\r\n" readme "${readme}")
+  string(ASCII 239 187 191 byte_order_mark)
+  file(WRITE ${PROJECT_BINARY_DIR}/CZYTAJ.TXT "${byte_order_mark}${readme}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/cmake/windows/CZYTAJ.TXT)
+  install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.TXT DESTINATION .)
+
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME tabliczka-${PROJECT_VERSION}-windows)
+  include(CPack)
+  return()
+endif()
+
+# As Debian's own drill games: programs in games/, manual pages in section 6.
+set(TABLICZKA_INSTALL_PROGRAMDIR games CACHE STRING
+    "Where the programs are installed, relative to the prefix")
+install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION ${TABLICZKA_INSTALL_PROGRAMDIR})
+
+# The manual pages and the changelog go out compressed, without a name or a time stamp in
+# the gzip header, so the same sources always give the same bytes.
+set(compressed)
+foreach(source man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6 cmake/debian/changelog)
+  get_filename_component(name ${source} NAME)
+  set(output ${PROJECT_BINARY_DIR}/compressed/${name}.gz)
+  add_custom_command(OUTPUT ${output}
+                     COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/${source} > ${output}
+                     DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
+  list(APPEND compressed ${output})
+endforeach()
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/compressed)
+add_custom_target(compressed_documents ALL DEPENDS ${compressed})
+list(FILTER compressed INCLUDE REGEX "\\.6\\.gz$")
+install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The machine-readable copyright file, with the licence text of LICENSE: each line indented
+# by one space, an empty line written as " .".
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE license_lines)
+set(LICENSE_PARAGRAPHS)
+foreach(line IN LISTS license_lines)
+  if(line STREQUAL "")
+    string(APPEND LICENSE_PARAGRAPHS " .\n")
+  else()
+    string(APPEND LICENSE_PARAGRAPHS " ${line}\n")
+  endif()
+endforeach()
+string(STRIP "${LICENSE_PARAGRAPHS}" LICENSE_PARAGRAPHS)
+set(LICENSE_PARAGRAPHS " ${LICENSE_PARAGRAPHS}")
+configure_file(cmake/debian/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tabliczka <tabliczka@localhost>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tabliczka <tabliczka@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "tabliczka mnożenia: quizy i ćwiczenia / multiplication table practice")
+    "multiplication table quizzes and drills in Polish")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Programy do ćwiczenia tabliczki mnożenia w terminalu, z tekstem po polsku:
 menu trivelanko, quizy z punktami qor (do stu) i pym (do dwudziestu pięciu)
