@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every manual page as man and groff do, failing on any warning, and checks that each
-# has the sections a reader looks for and names the other programs under ZOBACZ TAKŻE.
+# has the sections a reader looks for, says how an interrupt ends a program and how to give a
+# terminal its own colours back (commands a reader can copy as shown), and names the other
+# programs under ZOBACZ TAKŻE.
 set -euo pipefail
 pages_dir=$1
 programs=(qor pym vek zif trivelanko)
@@ -14,9 +16,22 @@ for program in "${programs[@]}"; do
     failed=1
   fi
   shown=$(MANWIDTH=80 man -l -E UTF-8 "$page" 2>/dev/null)
-  for section in NAZWA SKŁADNIA OPIS PRZEBIEG KOMUNIKATY ZAKOŃCZENIE "KOD WYJŚCIA" "ZOBACZ TAKŻE"; do
+  for section in NAZWA SKŁADNIA OPIS PRZEBIEG KOMUNIKATY ZAKOŃCZENIE "KOD WYJŚCIA" UWAGI \
+    "ZOBACZ TAKŻE"; do
     if ! grep -q "^$section\$" <<<"$shown"; then
       echo "$program.6: no section $section"
+      failed=1
+    fi
+  done
+  exit_status=$(sed -n '/^KOD WYJŚCIA$/,/^UWAGI$/p' <<<"$shown" | tr -s ' \n' '  ')
+  if ! grep -q "130 po Ctrl+C" <<<"$exit_status"; then
+    echo "$program.6: KOD WYJŚCIA does not say how an interrupt ends the program"
+    failed=1
+  fi
+  notes=$(sed -n '/^UWAGI$/,/^ZOBACZ TAKŻE$/s/^ *//p' <<<"$shown")
+  for restore in "printf '\\033]110\\a\\033]111\\a'" "printf '\\033]R'"; do
+    if ! grep -q -x -F "$restore" <<<"$notes"; then
+      echo "$program.6: UWAGI does not show: $restore"
       failed=1
     fi
   done
