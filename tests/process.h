@@ -21,6 +21,9 @@ struct Launch {
   bool output_reader_gone = false;  // nobody reads the output pipe
   bool sigpipe_ignored = false;     // started with SIGPIPE ignored, as some parents do
   bool background = false;          // on a terminal: in a process group of its own
+  bool foreground_job = false;      // on a terminal: in a process group of its own, in front
+  // Signals the program starts with ignored, as nohup starts it with SIGHUP ignored.
+  std::vector<int> ignored_signals;
 };
 
 /// A launch of |argv| with the environment |env|, in |cwd| (empty: the tests' own), standard
