@@ -227,6 +227,7 @@ PtyChild StartOnPty(const Launch& launch) {
     return child;
   fcntl(child.master, F_SETFD, FD_CLOEXEC);
   fcntl(child.slave, F_SETFD, FD_CLOEXEC);
+  tcgetattr(child.slave, &child.mode_at_start);
   std::vector<char*> argv = Pointers(launch.argv), envp = Pointers(launch.env);
 
   child.pid = fork();

@@ -5,6 +5,7 @@
 #define TESTS_PROCESS_H_
 
 #include <sys/types.h>
+#include <termios.h>
 
 #include <string>
 #include <vector>
@@ -62,6 +63,8 @@ struct PtyChild {
   pid_t pid = -1;
   int master = -1;  // what the test types into and reads the screen from
   int slave = -1;   // the terminal's side, kept open to look at its mode
+  // The terminal's mode before the program started: what it must be given back.
+  struct termios mode_at_start = {};
 };
 
 /// Starts |launch| on a new pseudo-terminal of 80 columns: standard output and error on the

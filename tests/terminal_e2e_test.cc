@@ -118,7 +118,7 @@ TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
   if (ThroughRunner())
     GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
   PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}));
-  termios before = ModeOf(child);
+  termios before = child.mode_at_start;
   std::string screen = PlayQorOnTerminal(child);
   EXPECT_NE(screen.find(" Ile chcesz pyta\xC5\x84 ? "), std::string::npos) << screen;
   EXPECT_NE(screen.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos);
@@ -183,7 +183,7 @@ TEST(KeyWait, EndsOnAnyKeyAndLeavesNothingBehind) {
     // Standard input is a file; the wait is on the terminal all the same.
     PtyChild child = StartOnPty(
         OnTerminal("pym_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}, EmptyInputFile()));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(WaitForRawMode(child)) << key.name << ": it must wait for a key";
     ASSERT_TRUE(StillRunning(child, 200)) << key.name << ": it must wait for a key";
@@ -211,7 +211,7 @@ TEST(KeyWait, EndingSignalsGiveTheTerminalItsModeBack) {
   NoCoreFiles();
   for (int sig : signals) {
     PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
     ASSERT_TRUE(WaitForRawMode(child));
@@ -235,7 +235,7 @@ TEST(KeyWait, ASignalIgnoredFromTheStartStaysIgnored) {
     Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
     launch.ignored_signals = {sig};
     PtyChild child = StartOnPty(launch);
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
     ASSERT_TRUE(WaitForRawMode(child));
@@ -257,7 +257,7 @@ TEST(KeyWait, AStoppedJobGivesTheModeBackAndTakesItAnewWhenContinued) {
     Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
     launch.foreground_job = true;
     PtyChild child = StartOnPty(launch);
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen)) << strsignal(sig);
     ASSERT_TRUE(WaitForRawMode(child)) << strsignal(sig);
@@ -296,7 +296,7 @@ TEST(KeyWait, AStopTheSystemDiscardsLeavesTheWaitRaw) {
   // system does not stop it, and the wait must go on as before.
   for (int sig : {SIGTSTP, SIGTTIN, SIGTTOU}) {
     PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
     ASSERT_TRUE(WaitForRawMode(child));
@@ -316,7 +316,7 @@ TEST(KeyWait, KeysTypedBeforeTheClosingScreenDoNotEndIt) {
   // The answers and something more, all typed before the round has ended.
   for (const char* ahead : {"\n", "\n\n", "x", " \n y"}) {
     PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "? ", screen));
     Type(child, std::string("5\n45\n1\n45\n45\n45\n") + ahead);
@@ -351,7 +351,7 @@ TEST(KeyWait, InABackgroundJobNeitherStopsNorTouchesTheTerminal) {
   Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
   launch.background = true;
   PtyChild child = StartOnPty(launch);
-  termios before = ModeOf(child);
+  termios before = child.mode_at_start;
   std::string screen;
   int status = WaitForExit(child, screen, 5000);
   EXPECT_TRUE(ExitedWithZero(status)) << "status " << status << ", screen " << screen;
