@@ -112,8 +112,8 @@ void TakeModeAndSetRaw() {
   tcsetattr(g_terminal, TCSANOW, &raw);
 }
 
-// Sets |handler| for |signal_number|, blocking every signal the wait handles while it runs,
-// so that no two of these handlers ever run at once. Async-signal-safe.
+// Sets |handler| for |signal_number|, with every signal blocked while it runs, so that no two
+// of these handlers ever run at once. Async-signal-safe.
 void SetHandler(int signal_number, void (*handler)(int)) {
   struct sigaction action = {};
   action.sa_handler = handler;
