@@ -17,7 +17,8 @@ int RunCommand(std::string_view commandLine);
 
 /// Appends the directory that holds this program's own executable to the end of PATH, so that
 /// the programs installed beside it start by their bare names, while anything already on PATH
-/// is still found first. Does nothing where that directory cannot be found.
+/// is still found first. Does nothing where that directory cannot be found, and on POSIX
+/// systems where its name holds ':', which a PATH entry cannot hold.
 void AppendProgramDirectoryToPath();
 
 #endif  // CONSOLE_COMMAND_H_

@@ -53,6 +53,11 @@ void AppendProgramDirectoryToPath() {
   if (slash == std::string::npos)
     return;
   directory.resize(slash == 0 ? 1 : slash);
+  // PATH has no way to quote its separator: such a directory would be split into two wrong
+  // entries, one of them relative to wherever the program is run. The programs beside this
+  // one are then not found by name.
+  if (directory.find(':') != std::string::npos)
+    return;
 
   std::string path;
   if (const char* current = getenv("PATH"); current && *current) {

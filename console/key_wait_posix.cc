@@ -10,21 +10,197 @@
 
 namespace {
 
-// The terminal in raw mode and the mode to give back, for the signal handler below. Set only
-// while the wait has the terminal in raw mode; -1 otherwise.
-volatile sig_atomic_t g_raw_fd = -1;
+// What the signal handlers below must reach: the terminal being waited on (-1 when no wait
+// runs) and the mode to give back to it. Both change only while the handlers are blocked, or
+// inside a handler, which runs with the others blocked.
+volatile sig_atomic_t g_terminal = -1;
 struct termios g_saved_mode;
 
-// The signals that end a program the default way and must not leave the terminal raw.
-const int kEndingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
-const int kSignalCount = sizeof kEndingSignals / sizeof kEndingSignals[0];
+// The signals whose default action ends the program, and which a handler may catch. Each of
+// them would leave the terminal raw; the real-time signals (all of them end a program by
+// default too) are added to these.
+struct EndingSignal {
+  int number;
+  const char* reason;
+};
+const EndingSignal kEndingSignals[] = {
+    {SIGHUP, "the terminal hung up or the controlling process ended"},
+    {SIGINT, "an interrupt sent with kill (Ctrl+C is a key during the wait)"},
+    {SIGQUIT, "a quit sent with kill (Ctrl+\\ is a key during the wait)"},
+    {SIGILL, "an illegal instruction, or sent with kill"},
+    {SIGTRAP, "a trace or breakpoint trap"},
+    {SIGABRT, "abort()"},
+    {SIGBUS, "a bus error"},
+    {SIGFPE, "an arithmetic fault"},
+    {SIGUSR1, "a user's signal, meaning nothing to this program"},
+    {SIGSEGV, "a memory fault"},
+    {SIGUSR2, "a user's signal, meaning nothing to this program"},
+    {SIGPIPE, "a write to a pipe nobody reads"},
+    {SIGALRM, "a timer, such as one set by the parent before exec"},
+    {SIGTERM, "a request to end, such as kill's or timeout's"},
+#ifdef SIGSTKFLT
+    {SIGSTKFLT, "a coprocessor stack fault (unused, but it ends a program)"},
+#endif
+    {SIGXCPU, "the CPU time limit reached"},
+    {SIGXFSZ, "the file size limit reached"},
+    {SIGVTALRM, "a virtual timer"},
+    {SIGPROF, "a profiling timer"},
+    {SIGIO, "input or output possible (SIGPOLL)"},
+#ifdef SIGPWR
+    {SIGPWR, "a power failure"},
+#endif
+    {SIGSYS, "a bad system call"},
+};
 
-// Gives the terminal its mode back, then lets the signal end the process as it would have.
-void RestoreModeAndEnd(int signal_number) {
-  if (g_raw_fd >= 0)
-    tcsetattr(g_raw_fd, TCSANOW, &g_saved_mode);
-  signal(signal_number, SIG_DFL);
+// The signals that stop a program by default. Before stopping, the terminal gets its mode
+// back, so the shell the user returns to echoes and edits lines.
+const int kStopSignals[] = {SIGTSTP, SIGTTIN, SIGTTOU};
+
+// The wait's mode made from the terminal's |mode|: keys one at a time, unseen, none of them
+// special.
+struct termios RawModeOf(struct termios mode) {
+  mode.c_lflag &= ~ICANON;  // a key counts at once, not at the end of a line
+  mode.c_lflag &= ~ECHO;    // the key is not shown
+  mode.c_lflag &= ~ISIG;    // Ctrl+C, Ctrl+Z, Ctrl+\ are keys like any other, not signals
+  mode.c_lflag &= ~IEXTEN;  // Ctrl+V and Ctrl+O are keys too
+  mode.c_iflag &= ~IXON;    // Ctrl+S and Ctrl+Q too
+  mode.c_cc[VMIN] = 1;      // a read returns as soon as one byte is there
+  mode.c_cc[VTIME] = 0;     // ... and waits for it as long as it takes
+  // Output processing stays on: what the program writes still ends its lines as before.
+  return mode;
+}
+
+// True when the two modes are the same in every field a program sets.
+bool SameMode(const struct termios& a, const struct termios& b) {
+  if (a.c_iflag != b.c_iflag || a.c_oflag != b.c_oflag || a.c_cflag != b.c_cflag ||
+      a.c_lflag != b.c_lflag)
+    return false;
+  for (int i = 0; i < NCCS; ++i) {
+    if (a.c_cc[i] != b.c_cc[i])
+      return false;
+  }
+  return true;
+}
+
+// True when the terminal is this program's to change: a wait runs and this process group is
+// in its foreground. A job sent to the background must not change the mode of whoever is in
+// front now (the shell's line editor, say).
+bool TerminalIsOurs() {
+  return g_terminal >= 0 && tcgetpgrp(g_terminal) == getpgrp();
+}
+
+// Gives the terminal its saved mode back where it still holds the wait's raw mode; a mode
+// someone else set since stays. Async-signal-safe.
+void GiveModeBack() {
+  struct termios now;
+  if (!TerminalIsOurs() || tcgetattr(g_terminal, &now) != 0)
+    return;
+  if (SameMode(now, RawModeOf(g_saved_mode)))
+    tcsetattr(g_terminal, TCSANOW, &g_saved_mode);
+}
+
+// Takes the terminal's mode anew, as the mode to give back, unless it is still the wait's raw
+// mode (then the saved one stays), and sets raw mode again. A shell may have changed the mode
+// while the program was stopped. Async-signal-safe.
+void TakeModeAndSetRaw() {
+  struct termios now;
+  if (!TerminalIsOurs() || tcgetattr(g_terminal, &now) != 0)
+    return;
+  if (!SameMode(now, RawModeOf(g_saved_mode)))
+    g_saved_mode = now;
+  struct termios raw = RawModeOf(g_saved_mode);
+  tcsetattr(g_terminal, TCSANOW, &raw);
+}
+
+// Sets |handler| for |signal_number|, with every signal blocked while it runs, so that no two
+// of these handlers ever run at once. Async-signal-safe.
+void SetHandler(int signal_number, void (*handler)(int)) {
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  sigfillset(&action.sa_mask);
+  sigaction(signal_number, &action, nullptr);
+}
+
+// Lets |signal_number|, sent again with its default action, take effect now: it is blocked
+// while its handler runs.
+void RaiseWithDefaultAction(int signal_number) {
+  SetHandler(signal_number, SIG_DFL);
   raise(signal_number);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal_number);
+  sigprocmask(SIG_UNBLOCK, &only, nullptr);
+}
+
+// Gives the terminal its mode back, then lets the signal end the program as it would have.
+void EndingHandler(int signal_number) {
+  GiveModeBack();
+  RaiseWithDefaultAction(signal_number);
+  // A fault's signal comes back when the faulting instruction runs again, now to end it.
+}
+
+// Gives the terminal its mode back and stops. When continued (or when the system discards
+// the stop, as for a process group no shell looks after), the wait goes on in raw mode.
+void StopHandler(int signal_number) {
+  int saved_errno = errno;
+  GiveModeBack();
+  RaiseWithDefaultAction(signal_number);  // stopped here until SIGCONT
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal_number);
+  sigprocmask(SIG_BLOCK, &only, nullptr);
+  SetHandler(signal_number, StopHandler);
+  TakeModeAndSetRaw();
+  errno = saved_errno;
+}
+
+// Continued after a stop this program did not see (SIGSTOP): the shell may have set its own
+// mode meanwhile.
+void ContinueHandler(int) {
+  int saved_errno = errno;
+  TakeModeAndSetRaw();
+  errno = saved_errno;
+}
+
+// The action for each signal the wait handles, and what was there before.
+struct Handled {
+  int number;
+  void (*handler)(int);
+  struct sigaction previous;
+  bool taken;
+};
+
+// Every signal the wait handles, each once, with its handler; returns how many. Signal
+// numbers are below NSIG, so NSIG places are enough.
+int ListHandledSignals(Handled (&handled)[NSIG]) {
+  int count = 0;
+  for (const EndingSignal& ending : kEndingSignals)
+    handled[count++] = {ending.number, EndingHandler, {}, false};
+  for (int real_time = SIGRTMIN; real_time <= SIGRTMAX; ++real_time)
+    handled[count++] = {real_time, EndingHandler, {}, false};
+  for (int stop : kStopSignals)
+    handled[count++] = {stop, StopHandler, {}, false};
+  handled[count++] = {SIGCONT, ContinueHandler, {}, false};
+  return count;
+}
+
+// Puts the handlers in place of the default actions. A signal ignored or handled otherwise
+// from the start keeps that: under nohup, a hang-up does not end the program now either.
+void TakeSignals(Handled* handled, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (sigaction(handled[i].number, nullptr, &handled[i].previous) != 0 ||
+        handled[i].previous.sa_handler != SIG_DFL)
+      continue;
+    SetHandler(handled[i].number, handled[i].handler);
+    handled[i].taken = true;
+  }
+}
+
+void GiveSignalsBack(const Handled* handled, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (handled[i].taken)
+      sigaction(handled[i].number, &handled[i].previous, nullptr);
+  }
 }
 
 // Waits for the first byte of a key. False when the terminal is gone (hang-up, read error).
@@ -70,39 +246,33 @@ void WaitForKey() {
     return;
   }
 
-  struct termios raw = saved;
-  raw.c_lflag &= ~ICANON;  // a key counts at once, not at the end of a line
-  raw.c_lflag &= ~ECHO;    // the key is not shown
-  raw.c_lflag &= ~ISIG;    // Ctrl+C, Ctrl+Z, Ctrl+\ are keys like any other, not signals
-  raw.c_lflag &= ~IEXTEN;  // Ctrl+V and Ctrl+O are keys too
-  raw.c_iflag &= ~IXON;    // Ctrl+S and Ctrl+Q too
-  raw.c_cc[VMIN] = 1;      // a read returns as soon as one byte is there
-  raw.c_cc[VTIME] = 0;     // ... and waits for it as long as it takes
-  // Output processing stays on: what the program writes still ends its lines as before.
-
+  // The handlers see the terminal and its mode only once both are set, and the mode changes
+  // only while none of them can run.
+  Handled handled[NSIG];
+  int count = ListHandledSignals(handled);
+  sigset_t blocked, previous_mask;
+  sigemptyset(&blocked);
+  for (int i = 0; i < count; ++i)
+    sigaddset(&blocked, handled[i].number);
+  sigprocmask(SIG_BLOCK, &blocked, &previous_mask);
   g_saved_mode = saved;
-  g_raw_fd = fd;
-  struct sigaction previous[kSignalCount];
-  bool handled[kSignalCount] = {};
-  for (int i = 0; i < kSignalCount; ++i) {
-    sigaction(kEndingSignals[i], nullptr, &previous[i]);
-    if (previous[i].sa_handler == SIG_IGN)
-      continue;  // a signal ignored from the start (nohup) stays ignored
-    struct sigaction restore = {};
-    restore.sa_handler = RestoreModeAndEnd;
-    sigemptyset(&restore.sa_mask);
-    handled[i] = sigaction(kEndingSignals[i], &restore, nullptr) == 0;
-  }
-
+  g_terminal = fd;
+  TakeSignals(handled, count);
+  // What was typed before the wait began is not a key pressed in it: an Enter too many after
+  // the last answer must not end the wait before the closing screen is seen. Discarded before
+  // the mode changes, so that a key pressed once the wait's mode holds is never lost.
+  tcflush(fd, TCIFLUSH);
+  struct termios raw = RawModeOf(saved);
   tcsetattr(fd, TCSANOW, &raw);
+  sigprocmask(SIG_SETMASK, &previous_mask, nullptr);
+
   if (ReadFirstByte(fd))
     DrainKeySequence(fd);
-  tcsetattr(fd, TCSANOW, &saved);
 
-  g_raw_fd = -1;
-  for (int i = 0; i < kSignalCount; ++i) {
-    if (handled[i])
-      sigaction(kEndingSignals[i], &previous[i], nullptr);
-  }
+  sigprocmask(SIG_BLOCK, &blocked, nullptr);
+  GiveModeBack();
+  g_terminal = -1;
+  GiveSignalsBack(handled, count);
+  sigprocmask(SIG_SETMASK, &previous_mask, nullptr);
   close(fd);
 }

@@ -8,6 +8,7 @@
 #include "quiz/generator.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
+#include "quiz/wrong_tries.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ bool PractiseQuestion(Question question, int32_t range, Missed& missed) {
     RunCommand("color 0C");
     PutBlankLines(1);
     NoteMissed(missed, question, range);
-    if (++wrong_tries < kTryShowingProduct) {
+    wrong_tries = CountWrongTry(wrong_tries, kTryShowingProduct);
+    if (wrong_tries < kTryShowingProduct) {
       PutText(kWrongShort);
       PutChar(kBell);
       EndLine();

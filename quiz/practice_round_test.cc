@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
 #include "quiz/round.h"
+#include "quiz/wrong_tries.h"
 
 namespace {
 
@@ -82,4 +85,40 @@ TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
                          kRight + Ask(1, 1) + kRight + Separator() + " Do powtórki:\n   " +
                          Fact(1, 1) + "\n";
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
+}
+
+TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
+  // Range 1 has one fact, 1 x 1: missed 200 times, then answered right five times.
+  std::string input = "5\n";
+  std::string expected = kPrompt;
+  for (int try_number = 1; try_number <= 200; ++try_number) {
+    input += "7\n";
+    expected += Ask(1, 1) + (try_number < 3 ? kWrongShort : WrongShowingProduct(1, 1));
+  }
+  for (int question = 1; question <= 5; ++question) {
+    input += "1\n";
+    expected += Ask(1, 1) + kRight;
+  }
+  expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n";
+  EXPECT_EQ(PlayPractice(1, input), Screen(expected));
+}
+
+TEST(WrongTries, CountingStopsAtTheTryThatShowsTheProduct) {
+  const struct {
+    int32_t counted;
+    int32_t shows_product;
+    int32_t after;
+  } kCases[] = {
+      {0, 3, 1},
+      {2, 3, 3},
+      {3, 3, 3},
+      {std::numeric_limits<int32_t>::max() - 1, std::numeric_limits<int32_t>::max(),
+       std::numeric_limits<int32_t>::max()},
+      {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(),
+       std::numeric_limits<int32_t>::max()},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(CountWrongTry(c.counted, c.shows_product), c.after)
+        << c.counted << " counted, the product shown from try " << c.shows_product;
+  }
 }

@@ -39,6 +39,8 @@ std::vector<char*> Pointers(const std::vector<std::string>& strings) {
     signal(sig, SIG_DFL);
   if (launch.sigpipe_ignored)
     signal(SIGPIPE, SIG_IGN);
+  for (int sig : launch.ignored_signals)
+    signal(sig, SIG_IGN);
   sigset_t none;
   sigemptyset(&none);
   sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -225,6 +227,7 @@ PtyChild StartOnPty(const Launch& launch) {
     return child;
   fcntl(child.master, F_SETFD, FD_CLOEXEC);
   fcntl(child.slave, F_SETFD, FD_CLOEXEC);
+  tcgetattr(child.slave, &child.mode_at_start);
   std::vector<char*> argv = Pointers(launch.argv), envp = Pointers(launch.env);
 
   child.pid = fork();
@@ -235,12 +238,18 @@ PtyChild StartOnPty(const Launch& launch) {
     dup2(child.slave, 1);
     dup2(child.slave, 2);
     SetUpStdin(launch);
-    if (launch.background) {
-      // As a shell starts a job with &: a process group of its own, not the terminal's
-      // foreground; this process stays in front and ends as the job ends.
+    if (launch.background || launch.foreground_job) {
+      // As a shell starts a job: a process group of its own, either left behind the terminal's
+      // foreground (with &) or put in front of it. This process, the session's leader, stays in
+      // a group of its own in the same session, so the job's group is never orphaned and stop
+      // signals stop it; it ends as the job ends.
       pid_t job = fork();
       if (job == 0) {
         setpgid(0, 0);
+        if (launch.foreground_job) {
+          signal(SIGTTOU, SIG_IGN);  // taking the terminal from behind is allowed then
+          tcsetpgrp(child.slave, getpgrp());
+        }
         Exec(launch, argv.data(), envp.data());
       }
       int status = 0;

@@ -5,6 +5,7 @@
 #define TESTS_PROCESS_H_
 
 #include <sys/types.h>
+#include <termios.h>
 
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ struct Launch {
   bool output_reader_gone = false;  // nobody reads the output pipe
   bool sigpipe_ignored = false;     // started with SIGPIPE ignored, as some parents do
   bool background = false;          // on a terminal: in a process group of its own
+  bool foreground_job = false;      // on a terminal: in a process group of its own, in front
+  // Signals the program starts with ignored, as nohup starts it with SIGHUP ignored.
+  std::vector<int> ignored_signals;
 };
 
 /// A launch of |argv| with the environment |env|, in |cwd| (empty: the tests' own), standard
@@ -59,6 +63,8 @@ struct PtyChild {
   pid_t pid = -1;
   int master = -1;  // what the test types into and reads the screen from
   int slave = -1;   // the terminal's side, kept open to look at its mode
+  // The terminal's mode before the program started: what it must be given back.
+  struct termios mode_at_start = {};
 };
 
 /// Starts |launch| on a new pseudo-terminal of 80 columns: standard output and error on the

@@ -2,6 +2,7 @@
 // the rows that follow.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -148,4 +149,35 @@ TEST(SelectorThroughAPipe, ProgramsAlreadyOnThePathComeFirst) {
                "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(ReadFile(log), "qor 0\n");
+}
+
+TEST(SelectorThroughAPipe, AProgramDirectoryWithAColonLeavesThePathAsItIs) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the stand-ins are shell scripts";
+  // The selector and a qor in a directory whose name holds ':', and a qor in each of the two
+  // directories that name would split into on PATH: "<top>/bin" and "games" (relative).
+  std::string top = TemporaryDirectory();
+  std::string stub = "#!/bin/sh\necho \"$0 PATH=$PATH\" >> \"$STUB_LOG\"\n";
+  for (const char* dir : {"/bin:games", "/bin", "/games", "/on-path"}) {
+    mkdir((top + dir).c_str(), 0755);
+    WriteFile(top + dir + "/qor", stub, true);
+  }
+  std::string selector = top + "/bin:games/" + FileName("trivelanko");
+  WriteFile(selector, ReadFile(Program("trivelanko")), true);
+  const struct {
+    std::string path;
+    std::string started;  // the stub's log, empty when none started
+  } kCases[] = {
+      {"/usr/bin:/bin", ""},
+      {top + "/on-path:/usr/bin:/bin",
+       top + "/on-path/qor PATH=" + top + "/on-path:/usr/bin:/bin\n"},
+  };
+  for (const auto& c : kCases) {
+    std::string log = TemporaryDirectory() + "/log";
+    Finished run = RunPiped(
+        MakeLaunch(Command("trivelanko", selector), {"PATH=" + c.path, "STUB_LOG=" + log}, top),
+        "1\n1\n", 20000);
+    EXPECT_TRUE(ExitedWithZero(run.status)) << "PATH=" << c.path;
+    EXPECT_EQ(ReadFile(log), c.started) << "PATH=" << c.path;
+  }
 }

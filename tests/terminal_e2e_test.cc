@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -72,6 +74,26 @@ Launch OnTerminal(const std::string& name, const std::vector<std::string>& env,
   return MakeLaunch({Program(name)}, TestEnvironment(env), "", stdin_path);
 }
 
+// Core files of the programs a test ends with a signal would only fill the disk.
+void NoCoreFiles() {
+  struct rlimit none = {0, 0};
+  setrlimit(RLIMIT_CORE, &none);
+}
+
+// Waits until the process |pid| is stopped (|stopped|) or running again (!|stopped|), as its
+// state in /proc tells. False after 5 s.
+bool WaitForStopped(pid_t pid, bool stopped) {
+  for (int tries = 0; tries < 500; ++tries) {
+    std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+    size_t name_end = stat.rfind(')');
+    if (name_end != std::string::npos && name_end + 2 < stat.size() &&
+        (stat[name_end + 2] == 'T') == stopped)
+      return true;
+    usleep(10000);
+  }
+  return false;
+}
+
 // An empty file: a quiz reading it goes from the count prompt straight to its closing screen.
 std::string EmptyInputFile() {
   static const std::string path = TemporaryDirectory() + "/empty";
@@ -96,7 +118,7 @@ TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
   if (ThroughRunner())
     GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
   PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}));
-  termios before = ModeOf(child);
+  termios before = child.mode_at_start;
   std::string screen = PlayQorOnTerminal(child);
   EXPECT_NE(screen.find(" Ile chcesz pyta\xC5\x84 ? "), std::string::npos) << screen;
   EXPECT_NE(screen.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos);
@@ -161,7 +183,7 @@ TEST(KeyWait, EndsOnAnyKeyAndLeavesNothingBehind) {
     // Standard input is a file; the wait is on the terminal all the same.
     PtyChild child = StartOnPty(
         OnTerminal("pym_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}, EmptyInputFile()));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(WaitForRawMode(child)) << key.name << ": it must wait for a key";
     ASSERT_TRUE(StillRunning(child, 200)) << key.name << ": it must wait for a key";
@@ -177,9 +199,19 @@ TEST(KeyWait, EndsOnAnyKeyAndLeavesNothingBehind) {
 TEST(KeyWait, EndingSignalsGiveTheTerminalItsModeBack) {
   if (ThroughRunner())
     GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
-  for (int sig : {SIGTERM, SIGHUP, SIGQUIT}) {
+  // Every signal that ends a program by default and can be caught, whoever sends it.
+  std::vector<int> signals = {SIGHUP,  SIGINT,    SIGQUIT,      SIGILL,  SIGTRAP,   SIGABRT,
+                              SIGUSR1, SIGUSR2,   SIGPIPE,      SIGALRM, SIGTERM,   SIGXCPU,
+                              SIGXFSZ, SIGVTALRM, SIGPROF,      SIGIO,   SIGSTKFLT, SIGPWR,
+                              SIGSYS,  SIGRTMIN,  SIGRTMIN + 1, SIGRTMAX};
+#ifndef __SANITIZE_ADDRESS__
+  // The address sanitizer keeps these for its own reports of a program's faults.
+  signals.insert(signals.end(), {SIGSEGV, SIGBUS, SIGFPE});
+#endif
+  NoCoreFiles();
+  for (int sig : signals) {
     PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
-    termios before = ModeOf(child);
+    termios before = child.mode_at_start;
     std::string screen;
     ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
     ASSERT_TRUE(WaitForRawMode(child));
@@ -191,6 +223,111 @@ TEST(KeyWait, EndingSignalsGiveTheTerminalItsModeBack) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig)
         << strsignal(sig) << ": ends the default way, status " << status;
     EXPECT_TRUE(SameMode(before, ModeOf(child))) << strsignal(sig);
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, ASignalIgnoredFromTheStartStaysIgnored) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  // SIGHUP as under nohup, SIGINT and SIGQUIT as for a job a script starts with &.
+  for (int sig : {SIGHUP, SIGINT, SIGQUIT}) {
+    Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
+    launch.ignored_signals = {sig};
+    PtyChild child = StartOnPty(launch);
+    termios before = child.mode_at_start;
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
+    ASSERT_TRUE(WaitForRawMode(child));
+    kill(child.pid, sig);
+    EXPECT_TRUE(StillRunning(child, 200)) << strsignal(sig);
+    EXPECT_FALSE(ModeOf(child).c_lflag & ICANON) << strsignal(sig) << ": still raw";
+    Type(child, "x");
+    EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen))) << strsignal(sig);
+    EXPECT_TRUE(SameMode(before, ModeOf(child))) << strsignal(sig);
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, AStoppedJobGivesTheModeBackAndTakesItAnewWhenContinued) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  for (int sig : {SIGTSTP, SIGTTIN, SIGTTOU}) {
+    // Started as a shell starts a job in front, so a stop signal does stop it.
+    Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
+    launch.foreground_job = true;
+    PtyChild child = StartOnPty(launch);
+    termios before = child.mode_at_start;
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen)) << strsignal(sig);
+    ASSERT_TRUE(WaitForRawMode(child)) << strsignal(sig);
+    pid_t job = tcgetpgrp(child.master);
+    ASSERT_GT(job, 0);
+    ASSERT_NE(job, child.pid) << "the job has a process group of its own";
+
+    kill(-job, sig);
+    ASSERT_TRUE(WaitForStopped(job, true)) << strsignal(sig) << ": stops";
+    EXPECT_TRUE(SameMode(before, ModeOf(child))) << strsignal(sig) << ": cooked while stopped";
+
+    // What a shell may do while the job is stopped: set a mode of its own.
+    termios changed = before;
+    changed.c_cc[VERASE] = '\b';
+    tcsetattr(child.slave, TCSANOW, &changed);
+    kill(-job, SIGCONT);
+    ASSERT_TRUE(WaitForStopped(job, false)) << strsignal(sig) << ": continues";
+    ASSERT_TRUE(WaitForRawMode(child)) << strsignal(sig) << ": raw again when continued";
+    termios during = ModeOf(child);
+    EXPECT_EQ(during.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u) << strsignal(sig);
+    EXPECT_EQ(during.c_iflag & IXON, 0u) << strsignal(sig);
+    EXPECT_TRUE(StillRunning(child, 100)) << strsignal(sig);
+
+    Type(child, "x");
+    EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen))) << strsignal(sig);
+    EXPECT_NE(screen.find("done"), std::string::npos) << strsignal(sig);
+    EXPECT_TRUE(SameMode(changed, ModeOf(child))) << strsignal(sig) << ": the mode taken anew";
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, AStopTheSystemDiscardsLeavesTheWaitRaw) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  // Alone in its session, as under "xterm -e", the program's process group is orphaned: the
+  // system does not stop it, and the wait must go on as before.
+  for (int sig : {SIGTSTP, SIGTTIN, SIGTTOU}) {
+    PtyChild child = StartOnPty(OnTerminal("key_wait_probe", {"TERM=xterm"}));
+    termios before = child.mode_at_start;
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "waiting", screen));
+    ASSERT_TRUE(WaitForRawMode(child));
+    kill(child.pid, sig);
+    EXPECT_TRUE(StillRunning(child, 100)) << strsignal(sig);
+    ASSERT_TRUE(WaitForRawMode(child)) << strsignal(sig);
+    Type(child, "x");
+    EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen, 3000))) << strsignal(sig);
+    EXPECT_TRUE(SameMode(before, ModeOf(child))) << strsignal(sig);
+    ClosePty(child);
+  }
+}
+
+TEST(KeyWait, KeysTypedBeforeTheClosingScreenDoNotEndIt) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  // The answers and something more, all typed before the round has ended.
+  for (const char* ahead : {"\n", "\n\n", "x", " \n y"}) {
+    PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8"}));
+    termios before = child.mode_at_start;
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "? ", screen));
+    Type(child, std::string("5\n45\n1\n45\n45\n45\n") + ahead);
+    ASSERT_TRUE(ReadScreenUntil(child, " na 5.", screen)) << screen;
+    ASSERT_TRUE(WaitForRawMode(child));
+    EXPECT_TRUE(StillRunning(child, 300))
+        << "typed ahead \"" << ahead << "\": the closing screen waits for a key";
+    Type(child, "x");
+    EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
+    EXPECT_EQ(UnreadTerminalInput(child), 0);
+    EXPECT_TRUE(SameMode(before, ModeOf(child)));
     ClosePty(child);
   }
 }
@@ -214,7 +351,7 @@ TEST(KeyWait, InABackgroundJobNeitherStopsNorTouchesTheTerminal) {
   Launch launch = OnTerminal("key_wait_probe", {"TERM=xterm"});
   launch.background = true;
   PtyChild child = StartOnPty(launch);
-  termios before = ModeOf(child);
+  termios before = child.mode_at_start;
   std::string screen;
   int status = WaitForExit(child, screen, 5000);
   EXPECT_TRUE(ExitedWithZero(status)) << "status " << status << ", screen " << screen;
