@@ -2,7 +2,11 @@
 // the rows that follow.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <string>
 
 #include "console/testing/cp852.h"
@@ -26,6 +30,36 @@ std::string StubDirectory() {
     return path;
   }();
   return dir;
+}
+
+// A directory with a stand-in qor that notes in the log that it started, then waits up to ten
+// seconds, noting each of SIGTERM, SIGHUP and SIGINT that reaches it, and ending on it.
+std::string PatientStubDirectory() {
+  static const std::string dir = [] {
+    std::string path = TemporaryDirectory();
+    WriteFile(path + "/qor",
+              "#!/bin/sh\n"
+              "trap 'echo TERM >> \"$STUB_LOG\"; exit 0' TERM\n"
+              "trap 'echo HUP >> \"$STUB_LOG\"; exit 0' HUP\n"
+              "trap 'echo INT >> \"$STUB_LOG\"; exit 0' INT\n"
+              "echo started >> \"$STUB_LOG\"\n"
+              "i=0\n"
+              "while [ $i -lt 200 ]; do sleep 0.05; i=$((i + 1)); done\n"
+              "echo 'not told' >> \"$STUB_LOG\"\n",
+              true);
+    return path;
+  }();
+  return dir;
+}
+
+// Waits up to |timeout_ms| for the file |path| to hold |text|.
+bool WaitForFile(const std::string& path, const std::string& text, int timeout_ms) {
+  for (int waited = 0; ReadFile(path) != text; waited += 10) {
+    if (waited >= timeout_ms)
+      return false;
+    usleep(10000);
+  }
+  return true;
 }
 
 // The file name of program |name| in the build under test.
@@ -148,4 +182,63 @@ TEST(SelectorThroughAPipe, ProgramsAlreadyOnThePathComeFirst) {
                "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(ReadFile(log), "qor 0\n");
+}
+
+TEST(SelectorFromAFile, ReadsAheadAndLeavesTheRowsAfterTheAnswersToTheProgram) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the stand-ins are shell scripts";
+  // From a file the selector reads in blocks, and moves the file's offset back to just after
+  // the row it used before the program starts; a 10 MB row is read in a blink, not byte by
+  // byte.
+  const std::string kLongRow(10 << 20, 'x');
+  const struct {
+    std::string input;
+    std::string started;
+    std::string passed;
+  } kCases[] = {
+      {"1\n1 " + kLongRow + "\nrow 1\nrow 2\n", "qor 0\n", "row 1\nrow 2\n"},
+      {"2 1 words after\nnext\n", "pym 0\n", "next\n"},
+      {"2x\nnext\n", "zif 0\n", "next\n"},
+      {"\n\n1\n\n2", "vek 0\n", ""},
+  };
+  std::string dir = TemporaryDirectory();
+  for (const auto& c : kCases) {
+    std::string what = "input \"" + c.input.substr(0, 20) + "\"";
+    std::string file = dir + "/answers", log = dir + "/log";
+    WriteFile(file, c.input);
+    std::remove(log.c_str());
+    std::remove((log + ".input").c_str());
+    Finished run = RunPiped(
+        MakeLaunch(Command("trivelanko"),
+                   {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "", file),
+        "", 5000);
+    EXPECT_FALSE(run.timed_out) << what;
+    EXPECT_TRUE(ExitedWithZero(run.status)) << what;
+    EXPECT_EQ(ReadFile(log), c.started) << what;
+    EXPECT_EQ(ReadFile(log + ".input"), c.passed) << what;
+  }
+}
+
+TEST(SelectorOnATerminal, PassesEndingSignalsOnAndEndsAsTheProgramEnds) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the stand-ins are shell scripts";
+  // As timeout(1) or a closing window ends the selector while its program runs: the program
+  // is told too, and the selector ends by the same signal once the program has ended.
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+    std::string name = sig == SIGTERM ? "TERM" : sig == SIGHUP ? "HUP" : "INT";
+    std::string log = TemporaryDirectory() + "/log";
+    PtyChild child = StartOnPty(MakeLaunch(
+        Command("trivelanko"),
+        {"PATH=" + PatientStubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log, "LC_ALL=C"}));
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "pieciu", screen)) << screen;
+    Type(child, "1\n1\n");
+    ASSERT_TRUE(WaitForFile(log, "started\n", 5000)) << name << ": the stand-in did not start";
+    kill(child.pid, sig);
+    int status = WaitForExit(child, screen, 5000);
+    EXPECT_TRUE(status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == sig)
+        << name << ": status " << status << " (-1: still running)";
+    EXPECT_EQ(ReadFile(log), "started\n" + name + "\n") << name << " was not passed on";
+    ClosePty(child);
+  }
 }
