@@ -13,8 +13,9 @@ extern char** environ;
 
 namespace {
 
-// The signals that end a program and are passed on to the one it started.
-const int kPassedOn[] = {SIGTERM, SIGHUP, SIGINT};
+// The signals that end a program and are passed on to the one it started. SIGQUIT too, so
+// that Ctrl+\\ still lets the program end before the selector, as it did under system().
+const int kPassedOn[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
 const int kPassedOnCount = sizeof kPassedOn / sizeof kPassedOn[0];
 
 // For the handler: the started program while it runs (0 otherwise), and the last signal

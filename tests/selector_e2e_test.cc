@@ -6,8 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "console/testing/cp852.h"
 #include "selector/testing/menu_screen.h"
@@ -32,8 +33,9 @@ std::string StubDirectory() {
   return dir;
 }
 
-// A directory with a stand-in qor that notes in the log that it started, then waits up to ten
-// seconds, noting each of SIGTERM, SIGHUP and SIGINT that reaches it, and ending on it.
+// A directory with a stand-in qor that notes its session and that it started, then waits up
+// to ten seconds, noting each of SIGTERM, SIGHUP, SIGINT and SIGQUIT that reaches it and
+// ending on it.
 std::string PatientStubDirectory() {
   static const std::string dir = [] {
     std::string path = TemporaryDirectory();
@@ -42,6 +44,9 @@ std::string PatientStubDirectory() {
               "trap 'echo TERM >> \"$STUB_LOG\"; exit 0' TERM\n"
               "trap 'echo HUP >> \"$STUB_LOG\"; exit 0' HUP\n"
               "trap 'echo INT >> \"$STUB_LOG\"; exit 0' INT\n"
+              "trap 'echo QUIT >> \"$STUB_LOG\"; exit 0' QUIT\n"
+              "set -- $(cat /proc/$$/stat)\n"
+              "echo \"$6\" > \"$STUB_LOG.session\"\n"
               "echo started >> \"$STUB_LOG\"\n"
               "i=0\n"
               "while [ $i -lt 200 ]; do sleep 0.05; i=$((i + 1)); done\n"
@@ -219,26 +224,31 @@ TEST(SelectorFromAFile, ReadsAheadAndLeavesTheRowsAfterTheAnswersToTheProgram) {
   }
 }
 
-TEST(SelectorOnATerminal, PassesEndingSignalsOnAndEndsAsTheProgramEnds) {
+TEST(SelectorSignals, ArePassedOnAndTheSelectorEndsAsItsProgramEnds) {
   if (ThroughRunner())
     GTEST_SKIP() << "the stand-ins are shell scripts";
   // As timeout(1) or a closing window ends the selector while its program runs: the program
   // is told too, and the selector ends by the same signal once the program has ended.
-  for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
-    std::string name = sig == SIGTERM ? "TERM" : sig == SIGHUP ? "HUP" : "INT";
+  const struct {
+    int sig;
+    std::string name;
+  } kSignals[] = {{SIGTERM, "TERM"}, {SIGHUP, "HUP"}, {SIGINT, "INT"}, {SIGQUIT, "QUIT"}};
+  for (const auto& [sig, name] : kSignals) {
     std::string log = TemporaryDirectory() + "/log";
-    PtyChild child = StartOnPty(MakeLaunch(
-        Command("trivelanko"),
-        {"PATH=" + PatientStubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log, "LC_ALL=C"}));
-    std::string screen;
-    ASSERT_TRUE(ReadScreenUntil(child, "pieciu", screen)) << screen;
-    Type(child, "1\n1\n");
-    ASSERT_TRUE(WaitForFile(log, "started\n", 5000)) << name << ": the stand-in did not start";
-    kill(child.pid, sig);
-    int status = WaitForExit(child, screen, 5000);
-    EXPECT_TRUE(status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == sig)
-        << name << ": status " << status << " (-1: still running)";
+    Launch launch =
+        MakeLaunch(Command("trivelanko"),
+                   {"PATH=" + PatientStubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log});
+    Finished run;
+    std::thread selector([&] { run = RunPiped(launch, "1\n1\n", 20000); });
+    bool started = WaitForFile(log, "started\n", 5000);
+    // The selector leads the session the tests gave it, so the session's number is its own.
+    pid_t session = static_cast<pid_t>(std::atol(ReadFile(log + ".session").c_str()));
+    if (started && session > 1)
+      kill(session, sig);
+    selector.join();
+    ASSERT_TRUE(started) << name << ": the stand-in did not start";
+    EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == sig)
+        << name << ": status " << run.status;
     EXPECT_EQ(ReadFile(log), "started\n" + name + "\n") << name << " was not passed on";
-    ClosePty(child);
   }
 }
