@@ -1,11 +1,12 @@
 #include "console/command.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "console/input_posix.h"
+#include "console/shell_posix.h"
 #include "console/stream.h"
 
 namespace {
@@ -35,12 +36,9 @@ int RunCommand(std::string_view commandLine) {
     }
     return 0;
   }
-  FlushOutput();  // the program's text before the started program's own
-  std::string line(commandLine);
-  int status = std::system(line.c_str());
-  if (status == -1 || !WIFEXITED(status))
-    return -1;
-  return WEXITSTATUS(status);
+  FlushOutput();          // the program's text before the started program's own
+  GiveBackUnusedInput();  // the started program reads on from just after what was used
+  return RunShellLine(std::string(commandLine));
 }
 
 void AppendProgramDirectoryToPath() {

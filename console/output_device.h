@@ -17,8 +17,10 @@ struct OutputDevice {
 /// bytes unchanged; a terminal or console may need them converted.
 OutputDevice FindOutputDevice();
 
-/// Hands |size| bytes straight to standard output. A failed write is dropped, not repeated,
-/// as a console drops what it cannot show.
+/// Hands |size| bytes straight to standard output, waiting while a non-blocking device cannot
+/// take them yet. Output that can never be delivered (the reader has gone, the terminal has
+/// hung up) ends the program at once, where the system tells so; any other failed write is
+/// dropped, not repeated, as a console drops what it cannot show.
 void WriteToDevice(const char* bytes, size_t size);
 
 #endif  // CONSOLE_OUTPUT_DEVICE_H_

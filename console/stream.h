@@ -18,7 +18,9 @@ void FlushOutput();
 bool OutputIsSmartTerminal();
 
 /// Returns the next byte of standard input (0 to 255), or -1 once input has ended or failed
-/// to read. An ended input stays ended: nothing more is read from it.
+/// to read. An ended input stays ended: nothing more is read from it. Input that is only not
+/// ready yet (a non-blocking descriptor) is waited for; a terminal that is gone or no longer
+/// this program's ends the program at once, quietly, where the system tells so.
 int ReadInputByte();
 
 /// Puts back |byte|, the last one ReadInputByte returned, so the next read returns it again.
@@ -27,8 +29,9 @@ void UnreadInputByte(int byte);
 /// True once standard input has ended or failed to read.
 bool InputEnded();
 
-/// Makes standard input read one byte at a time from the device, so that nothing past what the
-/// program asked for is taken away from a program started after it. Call before any read.
-void UseUnbufferedInput();
+/// Makes standard input take nothing away from a program started after this one: a pipe or a
+/// terminal is read one byte at a time, and where bytes are read ahead (a file), those not
+/// used are handed back before a program starts. Call before any read.
+void KeepInputForStartedPrograms();
 
 #endif  // CONSOLE_STREAM_H_

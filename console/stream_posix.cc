@@ -1,3 +1,4 @@
+#include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <string.h>
@@ -6,6 +7,7 @@
 #include <cerrno>
 
 #include "console/output_device.h"
+#include "console/stream_error_posix.h"
 
 OutputDevice FindOutputDevice() {
   // A program started with SIGPIPE ignored would write on into a pipe nobody reads, for as
@@ -24,11 +26,13 @@ OutputDevice FindOutputDevice() {
 void WriteToDevice(const char* bytes, size_t size) {
   while (size > 0) {
     ssize_t written = write(STDOUT_FILENO, bytes, size);
-    if (written < 0 && errno == EINTR)
+    if (written > 0) {
+      bytes += written;
+      size -= static_cast<size_t>(written);
       continue;
-    if (written <= 0)
-      return;
-    bytes += written;
-    size -= static_cast<size_t>(written);
+    }
+    if (written < 0 && RetryAfterStreamError(STDOUT_FILENO, errno, POLLOUT))
+      continue;
+    return;  // dropped: a full disk, a closed descriptor
   }
 }

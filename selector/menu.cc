@@ -42,7 +42,7 @@ const char* ProgramForAnswers(int range_answer, int way_answer) {
 }
 
 void RunSelector() {
-  UseUnbufferedInput();  // what follows the answers' row is left for the started program
+  KeepInputForStartedPrograms();  // what follows the answers' row is left for the started program
   PrintTitleScreen("wersja 2.0");
   PutLine(kHeading);
   PutBlankLines(1);

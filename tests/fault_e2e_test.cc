@@ -1,12 +1,14 @@
 // The programs against what a classroom throws at them: closed and broken streams, a full disk,
 // a reader that has gone, gigabytes of one word, bytes that are no text. Each must end in order
-// with status 0 (or the platform's way, for a broken pipe), without spinning or growing.
+// with status 0 (or the platform's way, for a broken pipe or a terminal that has gone), without
+// spinning or growing.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 
 #include <string>
+#include <vector>
 
 #include "console/testing/cp852.h"
 #include "tests/e2e.h"
@@ -79,19 +81,72 @@ TEST(Faults, AFullDiskDoesNotStopTheProgramEndingNormally) {
 }
 
 TEST(Faults, AReaderThatHasGoneEndsTheProgram) {
-  // A round far too long to finish, and nobody reading: the first write ends the program.
-  // Also when the program was started with SIGPIPE ignored.
-  for (bool ignored : {false, true}) {
+  // A round far too long to finish, and nobody reading: the first write ends the program, as
+  // a broken pipe does. Also when the program was started with SIGPIPE ignored or blocked.
+  const struct {
+    const char* sigpipe;
+    bool ignored;
+    bool blocked;
+  } kCases[] = {{"default", false, false}, {"ignored", true, false}, {"blocked", false, true}};
+  for (const auto& c : kCases) {
     for (const char* name : {"qor", "vek", "trivelanko"}) {
       Launch launch = MakeLaunch(Command(name), TestEnvironment());
       launch.output_reader_gone = true;
-      launch.sigpipe_ignored = ignored;
+      launch.sigpipe_ignored = c.ignored;
+      launch.sigpipe_blocked = c.blocked;
       Finished run = RunPiped(launch, "999999999\n", 10000);
-      EXPECT_FALSE(run.timed_out) << name << " ran on, SIGPIPE ignored: " << ignored;
+      EXPECT_FALSE(run.timed_out) << name << " ran on, SIGPIPE " << c.sigpipe;
       EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == SIGPIPE)
-          << name << ": status " << run.status << ", SIGPIPE ignored: " << ignored;
+          << name << ": status " << run.status << ", SIGPIPE " << c.sigpipe;
     }
   }
+}
+
+TEST(Faults, NonBlockingInputIsWaitedForAndNothingIsLost) {
+  // Standard input set non-blocking by whoever started the program, and answers that come
+  // slowly: a read that finds nothing yet is not the end of the input.
+  std::vector<InputPiece> answers = {{"5\n", 1, 300}};
+  for (int i = 0; i < 5; ++i)
+    answers.push_back({"45\n", 1, 50});
+  Launch launch = MakeLaunch(Command("qor_fixed_clock"), TestEnvironment());
+  launch.stdin_nonblocking = true;
+  Finished run = RunPiped(launch, answers, 20000);
+  std::string round = kPrompt;
+  for (int i = 0; i < 5; ++i)
+    round += Ask(9, 5) + "\n Dobrze !\n";
+  EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/qor") + Screen(round + Result(5, 5)) +
+                            ClosingScreenBytes());
+  EXPECT_TRUE(ExitedWithZero(run.status)) << "status " << run.status;
+
+  // The menu too, and the program it starts on the same input.
+  launch = MakeLaunch(Command("trivelanko"), TestEnvironment());
+  launch.stdin_nonblocking = true;
+  run =
+      RunPiped(launch, {{"1\n", 1, 300}, {"1\n", 1, 100}, {"5\n", 1, 100}, {"0\n", 5, 50}}, 20000);
+  EXPECT_NE(run.output.find(Screen(" Twój wynik to: 0 na 5.\n") + ClosingScreenBytes()),
+            std::string::npos)
+      << "qor, started from the menu, plays its round";
+  EXPECT_TRUE(ExitedWithZero(run.status)) << "status " << run.status;
+}
+
+TEST(Faults, NonBlockingOutputToASlowReaderLosesNothing) {
+  // Standard output set non-blocking, and a reader that starts late: the round's 130 kB do
+  // not fit in the pipe, and what does not fit yet is written when the pipe can take it.
+  const int kCount = 3000;
+  Launch launch = MakeLaunch(Command("qor_fixed_clock"), TestEnvironment());
+  launch.stdout_nonblocking = true;
+  launch.output_read_delay_ms = 300;
+  Finished run =
+      RunPiped(launch, {{std::to_string(kCount) + "\n", 1}, {"1\n", size_t{kCount}}}, 30000);
+  std::string round = kPrompt;
+  for (int i = 0; i < kCount; ++i)
+    round += Ask(9, 5) + Wrong(9, 5);
+  std::string expected =
+      TitleScreenBytes("wersja 2.0/qor") + Screen(round + Result(0, kCount)) + ClosingScreenBytes();
+  ASSERT_GT(expected.size(), 64u * 1024) << "more than a pipe holds";
+  EXPECT_EQ(run.output.size(), expected.size());
+  EXPECT_TRUE(run.output == expected) << "the bytes differ";
+  EXPECT_TRUE(ExitedWithZero(run.status)) << "status " << run.status;
 }
 
 TEST(Faults, AGigabyteWordOrRowOfSpaceTakesNoMemoryAndTheRoundGoesOn) {

@@ -41,9 +41,11 @@ std::vector<char*> Pointers(const std::vector<std::string>& strings) {
     signal(SIGPIPE, SIG_IGN);
   for (int sig : launch.ignored_signals)
     signal(sig, SIG_IGN);
-  sigset_t none;
-  sigemptyset(&none);
-  sigprocmask(SIG_SETMASK, &none, nullptr);
+  sigset_t mask;
+  sigemptyset(&mask);
+  if (launch.sigpipe_blocked)
+    sigaddset(&mask, SIGPIPE);
+  sigprocmask(SIG_SETMASK, &mask, nullptr);
   execve(argv[0], argv, envp);
   _exit(127);
 }
@@ -83,24 +85,35 @@ void SetUpStdin(const Launch& launch) {
   }
   if (launch.close_stdin)
     close(0);
+  if (launch.stdin_nonblocking)
+    fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK);
 }
 
 // Feeds |input| piece by piece into a pipe that can take only so much at a time.
 struct InputFeed {
   const std::vector<InputPiece>& pieces;
-  size_t piece = 0;   // the piece being written
-  size_t repeat = 0;  // how many times it has been written whole
-  size_t offset = 0;  // how much of this time
+  size_t piece = 0;           // the piece being written
+  size_t repeat = 0;          // how many times it has been written whole
+  size_t offset = 0;          // how much of this time
+  long long not_before = -1;  // when this piece may be written; -1: not yet decided
 
   bool Done() const { return piece == pieces.size(); }
+
+  // True while the piece due next is held back for its pause.
+  bool Pausing() const { return !Done() && not_before >= 0 && NowMs() < not_before; }
 
   // Writes what the pipe takes now. False when the pipe failed.
   bool WriteSome(int fd) {
     while (!Done() && (pieces[piece].text.empty() || repeat == pieces[piece].repeats)) {
       ++piece;
       repeat = 0;
+      not_before = -1;
     }
     if (Done())
+      return true;
+    if (not_before < 0)
+      not_before = NowMs() + pieces[piece].pause_ms;
+    if (NowMs() < not_before)
       return true;
     const std::string& text = pieces[piece].text;
     ssize_t put = write(fd, text.data() + offset, std::min<size_t>(text.size() - offset, 65536));
@@ -161,6 +174,8 @@ Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input, in
       dup2(fd, 1);
       close(fd);
     }
+    if (launch.stdout_nonblocking)
+      fcntl(1, F_SETFL, fcntl(1, F_GETFL) | O_NONBLOCK);
     Exec(launch, argv.data(), envp.data());
   }
   close(in[0]);
@@ -176,6 +191,7 @@ Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input, in
   fcntl(out[0], F_SETFL, O_NONBLOCK);
   fcntl(err[0], F_SETFL, O_NONBLOCK);
   long long deadline = NowMs() + timeout_ms;
+  long long read_output_from = NowMs() + launch.output_read_delay_ms;
   bool out_open = !launch.output_reader_gone, err_open = true;
   while (out_open || err_open) {
     if (to_child >= 0 && feed.Done()) {
@@ -189,10 +205,13 @@ Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input, in
       break;
     }
     finished.peak_kib = std::max(finished.peak_kib, PeakKib(pid));
-    struct pollfd fds[3] = {{out_open ? out[0] : -1, POLLIN, 0},
+    bool reading_output = out_open && NowMs() >= read_output_from;
+    struct pollfd fds[3] = {{reading_output ? out[0] : -1, POLLIN, 0},
                             {err_open ? err[0] : -1, POLLIN, 0},
-                            {to_child, POLLOUT, 0}};
-    poll(fds, 3, static_cast<int>(std::min<long long>(left, 100)));
+                            {feed.Pausing() ? -1 : to_child, POLLOUT, 0}};
+    // A piece held back for a while, or output not yet read, is looked at again soon.
+    int wait_ms = feed.Pausing() || (out_open && !reading_output) ? 10 : 100;
+    poll(fds, 3, static_cast<int>(std::min<long long>(left, wait_ms)));
     char buffer[65536];
     for (int i = 0; i < 2; ++i) {
       if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
@@ -335,6 +354,12 @@ int WaitForExit(const PtyChild& child, std::string& screen, int timeout_ms) {
   }
   ReadScreenFor(child, screen, 20);
   return status;
+}
+
+void HangUp(PtyChild& child) {
+  if (child.master >= 0)
+    close(child.master);
+  child.master = -1;
 }
 
 void ClosePty(PtyChild& child) {

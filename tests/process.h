@@ -21,6 +21,10 @@ struct Launch {
   std::string stdout_path;          // non-empty: standard output to this file instead
   bool output_reader_gone = false;  // nobody reads the output pipe
   bool sigpipe_ignored = false;     // started with SIGPIPE ignored, as some parents do
+  bool sigpipe_blocked = false;     // started with SIGPIPE blocked
+  bool stdin_nonblocking = false;   // standard input set O_NONBLOCK
+  bool stdout_nonblocking = false;  // standard output set O_NONBLOCK
+  int output_read_delay_ms = 0;     // the output is first read after this long: a slow reader
   bool background = false;          // on a terminal: in a process group of its own
   bool foreground_job = false;      // on a terminal: in a process group of its own, in front
   // Signals the program starts with ignored, as nohup starts it with SIGHUP ignored.
@@ -37,6 +41,7 @@ Launch MakeLaunch(std::vector<std::string> argv, std::vector<std::string> env, s
 struct InputPiece {
   std::string text;
   size_t repeats = 1;
+  int pause_ms = 0;  // how long to wait before writing it
 };
 
 /// The environment the tests give a program: PATH of the system's own directories, plus
@@ -93,6 +98,9 @@ bool StillRunning(const PtyChild& child, int ms);
 /// Waits for the program to end and returns its waitpid status; kills it and returns -1 after
 /// |timeout_ms|. What it writes meanwhile is added to |screen|.
 int WaitForExit(const PtyChild& child, std::string& screen, int timeout_ms = 10000);
+
+/// Hangs the terminal up, as when its window is closed: closes the test's side of it.
+void HangUp(PtyChild& child);
 
 /// Closes both sides of the terminal; kills the program first if it is still running.
 void ClosePty(PtyChild& child);

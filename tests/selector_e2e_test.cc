@@ -2,9 +2,14 @@
 // the rows that follow.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "console/testing/cp852.h"
 #include "selector/testing/menu_screen.h"
@@ -27,6 +32,40 @@ std::string StubDirectory() {
     return path;
   }();
   return dir;
+}
+
+// A directory with a stand-in qor that notes its session and that it started, then waits up
+// to ten seconds, noting each of SIGTERM, SIGHUP, SIGINT and SIGQUIT that reaches it and
+// ending on it.
+std::string PatientStubDirectory() {
+  static const std::string dir = [] {
+    std::string path = TemporaryDirectory();
+    WriteFile(path + "/qor",
+              "#!/bin/sh\n"
+              "trap 'echo TERM >> \"$STUB_LOG\"; exit 0' TERM\n"
+              "trap 'echo HUP >> \"$STUB_LOG\"; exit 0' HUP\n"
+              "trap 'echo INT >> \"$STUB_LOG\"; exit 0' INT\n"
+              "trap 'echo QUIT >> \"$STUB_LOG\"; exit 0' QUIT\n"
+              "set -- $(cat /proc/$$/stat)\n"
+              "echo \"$6\" > \"$STUB_LOG.session\"\n"
+              "echo started >> \"$STUB_LOG\"\n"
+              "i=0\n"
+              "while [ $i -lt 200 ]; do sleep 0.05; i=$((i + 1)); done\n"
+              "echo 'not told' >> \"$STUB_LOG\"\n",
+              true);
+    return path;
+  }();
+  return dir;
+}
+
+// Waits up to |timeout_ms| for the file |path| to hold |text|.
+bool WaitForFile(const std::string& path, const std::string& text, int timeout_ms) {
+  for (int waited = 0; ReadFile(path) != text; waited += 10) {
+    if (waited >= timeout_ms)
+      return false;
+    usleep(10000);
+  }
+  return true;
 }
 
 // The file name of program |name| in the build under test.
@@ -179,5 +218,69 @@ TEST(SelectorThroughAPipe, AProgramDirectoryWithAColonLeavesThePathAsItIs) {
         "1\n1\n", 20000);
     EXPECT_TRUE(ExitedWithZero(run.status)) << "PATH=" << c.path;
     EXPECT_EQ(ReadFile(log), c.started) << "PATH=" << c.path;
+  }
+}
+
+TEST(SelectorFromAFile, ReadsAheadAndLeavesTheRowsAfterTheAnswersToTheProgram) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the stand-ins are shell scripts";
+  // From a file the selector reads in blocks, and moves the file's offset back to just after
+  // the row it used before the program starts; a 10 MB row is read in a blink, not byte by
+  // byte.
+  const std::string kLongRow(10 << 20, 'x');
+  const struct {
+    std::string input;
+    std::string started;
+    std::string passed;
+  } kCases[] = {
+      {"1\n1 " + kLongRow + "\nrow 1\nrow 2\n", "qor 0\n", "row 1\nrow 2\n"},
+      {"2 1 words after\nnext\n", "pym 0\n", "next\n"},
+      {"2x\nnext\n", "zif 0\n", "next\n"},
+      {"\n\n1\n\n2", "vek 0\n", ""},
+  };
+  std::string dir = TemporaryDirectory();
+  for (const auto& c : kCases) {
+    std::string what = "input \"" + c.input.substr(0, 20) + "\"";
+    std::string file = dir + "/answers", log = dir + "/log";
+    WriteFile(file, c.input);
+    std::remove(log.c_str());
+    std::remove((log + ".input").c_str());
+    Finished run = RunPiped(
+        MakeLaunch(Command("trivelanko"),
+                   {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "", file),
+        "", 5000);
+    EXPECT_FALSE(run.timed_out) << what;
+    EXPECT_TRUE(ExitedWithZero(run.status)) << what;
+    EXPECT_EQ(ReadFile(log), c.started) << what;
+    EXPECT_EQ(ReadFile(log + ".input"), c.passed) << what;
+  }
+}
+
+TEST(SelectorSignals, ArePassedOnAndTheSelectorEndsAsItsProgramEnds) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the stand-ins are shell scripts";
+  // As timeout(1) or a closing window ends the selector while its program runs: the program
+  // is told too, and the selector ends by the same signal once the program has ended.
+  const struct {
+    int sig;
+    std::string name;
+  } kSignals[] = {{SIGTERM, "TERM"}, {SIGHUP, "HUP"}, {SIGINT, "INT"}, {SIGQUIT, "QUIT"}};
+  for (const auto& [sig, name] : kSignals) {
+    std::string log = TemporaryDirectory() + "/log";
+    Launch launch =
+        MakeLaunch(Command("trivelanko"),
+                   {"PATH=" + PatientStubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log});
+    Finished run;
+    std::thread selector([&] { run = RunPiped(launch, "1\n1\n", 20000); });
+    bool started = WaitForFile(log, "started\n", 5000);
+    // The selector leads the session the tests gave it, so the session's number is its own.
+    pid_t session = static_cast<pid_t>(std::atol(ReadFile(log + ".session").c_str()));
+    if (started && session > 1)
+      kill(session, sig);
+    selector.join();
+    ASSERT_TRUE(started) << name << ": the stand-in did not start";
+    EXPECT_TRUE(WIFSIGNALED(run.status) && WTERMSIG(run.status) == sig)
+        << name << ": status " << run.status;
+    EXPECT_EQ(ReadFile(log), "started\n" + name + "\n") << name << " was not passed on";
   }
 }

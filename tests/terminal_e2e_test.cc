@@ -374,3 +374,49 @@ TEST(KeyWait, AClosedTerminalEndsTheProgram) {
     ClosePty(child);
   }
 }
+
+TEST(ProgramsOnATerminal, EndQuietlyWhenTheTerminalIsNoLongerTheirs) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system's console";
+  // In a background job that does not stop for reading (SIGTTIN ignored), every read of the
+  // terminal fails with EIO, as it does once the shell has taken the terminal back from a job
+  // whose parent has gone. The program must not take that for ended input and go on writing.
+  const struct {
+    const char* name;
+    const char* last;  // the last text it shows before it waits for the terminal
+  } kCases[] = {{"qor_fixed_clock", " ? "}, {"trivelanko", "2. dwudziestu pieciu"}};
+  for (const auto& c : kCases) {
+    Launch launch = OnTerminal(c.name, {"TERM=xterm", "LC_ALL=C"});
+    launch.background = true;
+    launch.ignored_signals = {SIGTTIN};
+    PtyChild child = StartOnPty(launch);
+    std::string screen;
+    int status = WaitForExit(child, screen, 5000);
+    // The job's parent ends as the job did: 128 plus the signal's number for a signal.
+    EXPECT_EQ(status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, 128 + SIGHUP)
+        << c.name << " ends as a hang-up ends it; status " << status;
+    size_t last = screen.rfind(c.last);
+    ASSERT_NE(last, std::string::npos) << c.name << ": " << screen;
+    EXPECT_EQ(screen.find_first_not_of("\r\n", last + std::strlen(c.last)), std::string::npos)
+        << c.name << " wrote on: " << screen.substr(last);
+    ClosePty(child);
+  }
+}
+
+TEST(ProgramsOnATerminal, EndWhenTheTerminalHangsUpThoughSighupIsIgnored) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system's console";
+  // As under nohup: the hang-up signal does not end the program, so the failing writes must.
+  Launch launch = OnTerminal("qor_fixed_clock", {"TERM=xterm", "LC_ALL=C"});
+  launch.ignored_signals = {SIGHUP};
+  PtyChild child = StartOnPty(launch);
+  std::string screen;
+  ASSERT_TRUE(ReadScreenUntil(child, "? ", screen)) << screen;
+  Type(child, "999999999\n");
+  ASSERT_TRUE(ReadScreenUntil(child, "9 x 5 = ", screen)) << screen;
+  HangUp(child);
+  int status = WaitForExit(child, screen, 5000);
+  EXPECT_TRUE(status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP)
+      << "status " << status << " (-1: still running)";
+  ClosePty(child);
+}

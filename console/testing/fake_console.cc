@@ -76,7 +76,7 @@ bool InputEnded() {
   return Fake().ended;
 }
 
-void UseUnbufferedInput() {}
+void KeepInputForStartedPrograms() {}
 
 int RunCommand(std::string_view commandLine) {
   Fake().output += "<" + std::string(commandLine) + ">";

@@ -21,6 +21,7 @@ bool InputEnded() {
   return feof(stdin) || ferror(stdin);
 }
 
-void UseUnbufferedInput() {
+void KeepInputForStartedPrograms() {
+  // One byte per read: nothing past what is used is ever taken from the device.
   setvbuf(stdin, nullptr, _IONBF, 0);
 }

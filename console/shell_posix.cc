@@ -1,0 +1,107 @@
+#include "console/shell_posix.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "console/stream_error_posix.h"
+
+extern char** environ;
+
+namespace {
+
+// The signals that end a program and are passed on to the one it started. SIGQUIT too, so
+// that Ctrl+\\ still lets the program end before the selector, as it did under system().
+const int kPassedOn[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+const int kPassedOnCount = sizeof kPassedOn / sizeof kPassedOn[0];
+
+// For the handler: the started program while it runs (0 otherwise), and the last signal
+// received meanwhile (0 for none).
+volatile sig_atomic_t g_started = 0;
+volatile sig_atomic_t g_received = 0;
+
+// Notes the signal and hands it on. One that the kernel sent (the terminal's Ctrl+C or
+// hang-up) went to the whole foreground process group, the started program included.
+void PassOn(int signal_number, siginfo_t* info, void*) {
+  int saved_errno = errno;
+  g_received = signal_number;
+  if (g_started > 0 && (!info || info->si_code != SI_KERNEL))
+    kill(static_cast<pid_t>(g_started), signal_number);
+  errno = saved_errno;
+}
+
+// Waits for |pid| to end; its waitpid status, or -1.
+int WaitFor(pid_t pid) {
+  int status;
+  for (;;) {
+    if (waitpid(pid, &status, 0) == pid)
+      return status;
+    if (errno != EINTR)
+      return -1;
+  }
+}
+
+}  // namespace
+
+int RunShellLine(const std::string& line) {
+  sigset_t passed_on, outside_mask;
+  sigemptyset(&passed_on);
+  for (int signal_number : kPassedOn)
+    sigaddset(&passed_on, signal_number);
+  // Held back until the program has started, so none comes before there is anyone to pass
+  // it on to.
+  sigprocmask(SIG_BLOCK, &passed_on, &outside_mask);
+
+  struct sigaction previous[kPassedOnCount];
+  bool handled[kPassedOnCount] = {};
+  for (int i = 0; i < kPassedOnCount; ++i) {
+    sigaction(kPassedOn[i], nullptr, &previous[i]);
+    if (previous[i].sa_handler == SIG_IGN)
+      continue;  // ignored from the start (a job started with &, nohup): stays so
+    struct sigaction pass_on = {};
+    pass_on.sa_sigaction = PassOn;
+    pass_on.sa_flags = SA_SIGINFO;  // no SA_RESTART: the wait below sees each signal
+    pass_on.sa_mask = passed_on;
+    handled[i] = sigaction(kPassedOn[i], &pass_on, nullptr) == 0;
+  }
+
+  // The started program gets the mask this program had; a handler does not outlive exec.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setsigmask(&attributes, &outside_mask);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  // The shell looks the program up as it looks up any command, then becomes it (exec), so the
+  // process waited for and told of signals is the program itself, not a shell waiting for it.
+  std::string command = "exec " + line;
+  char shell[] = "sh", option[] = "-c";
+  char* argv[] = {shell, option, &command[0], nullptr};
+  pid_t pid;
+  int started = posix_spawn(&pid, "/bin/sh", nullptr, &attributes, argv, environ);
+  posix_spawnattr_destroy(&attributes);
+
+  int status = -1;
+  if (started == 0) {
+    g_started = pid;
+    sigprocmask(SIG_SETMASK, &outside_mask, nullptr);  // one held back is passed on now
+    status = WaitFor(pid);
+    sigprocmask(SIG_BLOCK, &passed_on, nullptr);
+    g_started = 0;
+  }
+  for (int i = 0; i < kPassedOnCount; ++i) {
+    if (handled[i])
+      sigaction(kPassedOn[i], &previous[i], nullptr);
+  }
+  int received = g_received;
+  g_received = 0;
+  if (received != 0)
+    EndBySignal(received);
+  // A signal that came while no program could be started takes its own course now.
+  sigprocmask(SIG_SETMASK, &outside_mask, nullptr);
+
+  if (status == -1 || !WIFEXITED(status))
+    return -1;
+  return WEXITSTATUS(status);
+}

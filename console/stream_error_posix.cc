@@ -1,0 +1,61 @@
+#include "console/stream_error_posix.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+// True when |fd| is a file or a disk, whose EIO is a failing medium rather than a terminal
+// that has gone: that is an ordinary failed read or write.
+bool IsFileOrDisk(int fd) {
+  struct stat status;
+  return fstat(fd, &status) == 0 && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode));
+}
+
+// Waits until |fd| is ready for |events|, or reports trouble (hang-up, error) that the next
+// read or write will then show.
+void WaitUntilReady(int fd, short events) {
+  struct pollfd ready = {fd, events, 0};
+  while (poll(&ready, 1, -1) < 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace
+
+bool RetryAfterStreamError(int fd, int error, short events) {
+  switch (error) {
+    case EINTR:
+      return true;
+    case EAGAIN:
+#if EWOULDBLOCK != EAGAIN
+    case EWOULDBLOCK:
+#endif
+      WaitUntilReady(fd, events);
+      return true;
+    case EPIPE:
+      EndBySignal(SIGPIPE);
+    case EIO:
+      if (!IsFileOrDisk(fd))
+        EndBySignal(SIGHUP);
+      return false;
+    default:
+      return false;
+  }
+}
+
+void EndBySignal(int signal_number) {
+  struct sigaction default_action = {};
+  default_action.sa_handler = SIG_DFL;
+  sigemptyset(&default_action.sa_mask);
+  sigaction(signal_number, &default_action, nullptr);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal_number);
+  raise(signal_number);                      // pending here if it is blocked ...
+  sigprocmask(SIG_UNBLOCK, &only, nullptr);  // ... and delivered here
+  _exit(128 + signal_number);                // not reached: every one used ends the process
+}
