@@ -56,7 +56,8 @@ enum class Op {
   kExpectNoFill,   // no cell is left in kFill colours
   kWaitKeyWait,    // wait until the console's input mode is 0, as the key wait sets it
   kModifiers,      // Shift, Ctrl and Alt each pressed and released alone, then a lone key-up
-  kExpectWaiting,  // a moment later the program still runs and the input mode is still 0
+  kExpectWaiting,  // a moment later the program still runs and the input mode is still 0;
+                   // |text| says what was sent before
   kPressLetter,    // press and release x
   kPressCtrlC,     // Ctrl+C as a key: the character 3
   kExpectExit,     // the program ends with exit code 0 and the input mode as it was before
@@ -81,8 +82,12 @@ struct Case {
 // The key wait ends only on a key pressed while it waits: what was typed before, and keys
 // that are no key press of their own, leave it waiting.
 std::vector<Step> KeyWaitSteps(Op ending_key) {
-  return {{Op::kWaitKeyWait},   {Op::kExpectWaiting}, {Op::kModifiers},
-          {Op::kExpectWaiting}, {ending_key},         {Op::kExpectExit}};
+  return {{Op::kWaitKeyWait},
+          {Op::kExpectWaiting, L"with no key pressed while it waited"},
+          {Op::kModifiers},
+          {Op::kExpectWaiting, L"on Shift, Ctrl or Alt pressed alone, or on a lone key-up"},
+          {ending_key},
+          {Op::kExpectExit}};
 }
 
 // A round of qor with the fixed clock, where every question is 9 x 5: the colours after each
@@ -253,11 +258,12 @@ void ReportScreen(const Screen& shot) {
   }
 }
 
+// Reports a check that did not hold; the screen goes with the first such report of a case.
 void Fail(const std::string& what, bool show_screen = true) {
-  ++failures;
   Report("FAILED: " + what);
-  if (show_screen)
+  if (show_screen && failures == 0)
     ReportScreen(Look());
+  ++failures;
 }
 
 INPUT_RECORD Key(bool down, WORD virtual_key, wchar_t character, DWORD state) {
@@ -467,7 +473,7 @@ bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_befo
       return true;
     case Op::kExpectWaiting:
       if (WaitForSingleObject(process, kStillWaitingMs) != WAIT_TIMEOUT) {
-        Fail("the key wait ended without a key pressed while it waited");
+        Fail("the key wait ended " + Utf8(step.text));
         return false;
       }
       if (InputMode() != 0) {

@@ -32,6 +32,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 
 # Wine takes the console's code pages from the locale: pl_PL.UTF-8 gives 852.
 mkdir "$work/locale"
