@@ -6,7 +6,7 @@
 //   console_driver --list                   the names of the cases, one a line
 //
 // The program under test is started in the same console (its output on the console, its input
-// from the console or from a file) from WORK_DIR, which holds no program. Keys go in with
+// from the console, a file or a pipe) from WORK_DIR, which holds no program. Keys go in with
 // WriteConsoleInputW, the screen is read back cell by cell. What failed goes to standard
 // error, which the caller points at a file: the console itself belongs to the test.
 
@@ -155,25 +155,24 @@ std::vector<Step> MenuSteps() {
 }
 
 std::vector<Case> Cases() {
-  const wchar_t* polish = L"ąćęłńóśż█";
   return {
       // Answers typed at the console, the last one with Enter pressed twice.
       {"key_wait_after_typed_answers", L"qor_fixed_clock.exe", Input::kConsole,
-       L"5\r45\r45\r45\r45\r45\r\r", 852, polish, KeyWaitSteps(Op::kPressLetter)},
+       L"5\r45\r45\r45\r45\r45\r\r", 852, kPolish, KeyWaitSteps(Op::kPressLetter)},
       {"key_wait_with_answers_from_a_file", L"qor_fixed_clock.exe", Input::kAnswers, L"x\r", 852,
-       polish, KeyWaitSteps(Op::kPressCtrlC)},
+       kPolish, KeyWaitSteps(Op::kPressCtrlC)},
       {"key_wait_with_input_ended_at_once", L"qor_fixed_clock.exe", Input::kEmptyFile, L"x\r", 852,
-       polish, KeyWaitSteps(Op::kPressLetter)},
-      {"colours_after_each_answer", L"qor_fixed_clock.exe", Input::kPipe, L"", 852, polish,
+       kPolish, KeyWaitSteps(Op::kPressLetter)},
+      {"colours_after_each_answer", L"qor_fixed_clock.exe", Input::kPipe, L"", 852, kPolish,
        ColourSteps()},
-      {"menu_clears_then_starts_qor_cp852", L"trivelanko.exe", Input::kConsole, L"", 852, polish,
+      {"menu_clears_then_starts_qor_cp852", L"trivelanko.exe", Input::kConsole, L"", 852, kPolish,
        MenuSteps()},
       {"menu_clears_then_starts_qor_cp437", L"trivelanko.exe", Input::kConsole, L"", 437,
        L"acelnósz█", MenuSteps()},
       {"menu_clears_then_starts_qor_cp1250", L"trivelanko.exe", Input::kConsole, L"", 1250,
        L"ąćęłńóśż#", MenuSteps()},
       {"menu_clears_then_starts_qor_cp65001", L"trivelanko.exe", Input::kConsole, L"", 65001,
-       polish, MenuSteps()},
+       kPolish, MenuSteps()},
       {"menu_clears_then_starts_qor_cp866", L"trivelanko.exe", Input::kConsole, L"", 866,
        L"acelnosz█", MenuSteps()},
   };
@@ -181,17 +180,24 @@ std::vector<Case> Cases() {
 
 // ---- The console as the test sees it.
 
-HANDLE keyboard;  // CONIN$
-HANDLE screen;    // CONOUT$
-HANDLE answers;   // the input pipe's end that the steps write into
-int failures = 0;
+// A case while it runs: the console, the program under test, what failed so far.
+struct Run {
+  HANDLE keyboard = INVALID_HANDLE_VALUE;  // CONIN$
+  HANDLE screen = INVALID_HANDLE_VALUE;    // CONOUT$
+  HANDLE answers = INVALID_HANDLE_VALUE;   // the input pipe's end that the steps write into
+  HANDLE process = nullptr;
+  DWORD mode_before = 0;  // the console's input mode before the program started
+  int failures = 0;
+};
 
+// One line on standard error, at once.
 void Report(const std::string& line) {
   std::fputs(line.c_str(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);
 }
 
+// |text| as UTF-8, for the report.
 std::string Utf8(const std::wstring& text) {
   if (text.empty())
     return std::string();
@@ -203,6 +209,7 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
+// UTF-8 (or ASCII) |text| as UTF-16.
 std::wstring Wide(const char* text) {
   int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
   std::wstring out(static_cast<size_t>(size), L'\0');
@@ -226,10 +233,11 @@ struct Screen {
   }
 };
 
-Screen Look() {
+// Every cell of the console's screen buffer, and where the cursor is.
+Screen Look(const Run& run) {
   Screen shot;
   CONSOLE_SCREEN_BUFFER_INFO info;
-  if (!GetConsoleScreenBufferInfo(screen, &info))
+  if (!GetConsoleScreenBufferInfo(run.screen, &info))
     return shot;
   shot.width = info.dwSize.X;
   shot.height = info.dwSize.Y;
@@ -238,13 +246,14 @@ Screen Look() {
   shot.text.assign(cells, L' ');
   shot.colours.assign(cells, 0);
   DWORD read = 0;
-  ReadConsoleOutputCharacterW(screen, shot.text.data(), cells, COORD{0, 0}, &read);
-  ReadConsoleOutputAttribute(screen, shot.colours.data(), cells, COORD{0, 0}, &read);
+  ReadConsoleOutputCharacterW(run.screen, shot.text.data(), cells, COORD{0, 0}, &read);
+  ReadConsoleOutputAttribute(run.screen, shot.colours.data(), cells, COORD{0, 0}, &read);
   for (WORD& colours : shot.colours)
     colours &= 0xFF;  // the grid and reverse-video flags are not colours
   return shot;
 }
 
+// The screen's rows on standard error, each with the colours of its first cell.
 void ReportScreen(const Screen& shot) {
   Report("  the screen (" + std::to_string(shot.width) + " x " + std::to_string(shot.height) +
          ", cursor at row " + std::to_string(shot.cursor.Y) + " column " +
@@ -259,13 +268,14 @@ void ReportScreen(const Screen& shot) {
 }
 
 // Reports a check that did not hold; the screen goes with the first such report of a case.
-void Fail(const std::string& what, bool show_screen = true) {
+void Fail(Run& run, const std::string& what, bool show_screen = true) {
   Report("FAILED: " + what);
-  if (show_screen && failures == 0)
-    ReportScreen(Look());
-  ++failures;
+  if (show_screen && run.failures == 0)
+    ReportScreen(Look(run));
+  ++run.failures;
 }
 
+// A key event as the keyboard makes it: |character| is 0 for keys that send none.
 INPUT_RECORD Key(bool down, WORD virtual_key, wchar_t character, DWORD state) {
   INPUT_RECORD record{};
   record.EventType = KEY_EVENT;
@@ -277,15 +287,17 @@ INPUT_RECORD Key(bool down, WORD virtual_key, wchar_t character, DWORD state) {
   return record;
 }
 
-void Send(const std::vector<INPUT_RECORD>& records) {
+// Puts |records| into the console's input, after whatever is there.
+void Send(Run& run, const std::vector<INPUT_RECORD>& records) {
   DWORD written = 0;
-  if (!WriteConsoleInputW(keyboard, records.data(), static_cast<DWORD>(records.size()), &written) ||
+  if (!WriteConsoleInputW(run.keyboard, records.data(), static_cast<DWORD>(records.size()),
+                          &written) ||
       written != records.size())
-    Fail("the keys could not be written to the console's input", false);
+    Fail(run, "the keys could not be written to the console's input", false);
 }
 
 // Each character pressed and released: digits, letters, space, Enter (\r), Ctrl+Z (\x1a).
-void Type(const wchar_t* text) {
+void Type(Run& run, const wchar_t* text) {
   std::vector<INPUT_RECORD> records;
   for (const wchar_t* c = text; *c; ++c) {
     WORD key = 0;
@@ -303,36 +315,39 @@ void Type(const wchar_t* text) {
     records.push_back(Key(true, key, *c, state));
     records.push_back(Key(false, key, *c, state));
   }
-  Send(records);
+  Send(run, records);
 }
 
-DWORD InputMode() {
+// The console's input mode now (all bits set if it cannot be read).
+DWORD InputMode(const Run& run) {
   DWORD mode = 0xFFFFFFFF;
-  GetConsoleMode(keyboard, &mode);
+  GetConsoleMode(run.keyboard, &mode);
   return mode;
 }
 
 // Fills the whole buffer with spaces in |colours| and puts the cursor at the top left.
-void Blank(WORD colours) {
+void Blank(const Run& run, WORD colours) {
   CONSOLE_SCREEN_BUFFER_INFO info;
-  GetConsoleScreenBufferInfo(screen, &info);
+  GetConsoleScreenBufferInfo(run.screen, &info);
   DWORD cells = static_cast<DWORD>(info.dwSize.X * info.dwSize.Y);
   DWORD done = 0;
-  FillConsoleOutputCharacterW(screen, L' ', cells, COORD{0, 0}, &done);
-  FillConsoleOutputAttribute(screen, colours, cells, COORD{0, 0}, &done);
-  SetConsoleCursorPosition(screen, COORD{0, 0});
+  FillConsoleOutputCharacterW(run.screen, L' ', cells, COORD{0, 0}, &done);
+  FillConsoleOutputAttribute(run.screen, colours, cells, COORD{0, 0}, &done);
+  SetConsoleCursorPosition(run.screen, COORD{0, 0});
 }
 
 // |text| with each character of kPolish as the case's code page shows it.
 std::wstring Shown(const wchar_t* text, const Case& test) {
   std::wstring out(text);
   for (wchar_t& c : out) {
-    if (const wchar_t* at = std::wcschr(kPolish, c); at && c != L'\0')
+    if (const wchar_t* at = std::wcschr(kPolish, c); at && c != L'\0')  // not the terminator
       c = test.shown[at - kPolish];
   }
   return out;
 }
 
+// Waits until |condition| holds, for kPatienceMs at most; false if it never did, or not once
+// |process| had ended.
 template <typename Condition>
 bool WaitUntil(Condition condition, HANDLE process) {
   DWORD start = GetTickCount();
@@ -349,6 +364,7 @@ bool WaitUntil(Condition condition, HANDLE process) {
   }
 }
 
+// Whether some row holds |text| (at its start, when |at_start|).
 bool RowHolds(const Screen& shot, const std::wstring& text, bool at_start) {
   for (int y = 0; y < shot.height; ++y) {
     size_t at = shot.Row(y).find(text);
@@ -359,18 +375,19 @@ bool RowHolds(const Screen& shot, const std::wstring& text, bool at_start) {
 }
 
 // Runs one step; false when the case cannot go on.
-bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_before) {
+bool RunStep(const Step& step, const Case& test, Run& run) {
   std::wstring text = Shown(step.text, test);
   switch (step.op) {
     case Op::kType:
-      Type(step.text);
+      Type(run, step.text);
       return true;
     case Op::kAnswer: {
       std::string bytes = Utf8(step.text);
       DWORD written = 0;
-      if (!WriteFile(answers, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      if (!WriteFile(run.answers, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) ||
           written != bytes.size()) {
-        Fail("the answer could not be written to the program's input");
+        Fail(run, "the answer could not be written to the program's input");
         return false;
       }
       return true;
@@ -378,7 +395,7 @@ bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_befo
     case Op::kWaitPrompt:
       if (!WaitUntil(
               [&] {
-                Screen shot = Look();
+                Screen shot = Look(run);
                 if (shot.height == 0)
                   return false;
                 std::wstring row(shot.text.begin() + shot.cursor.Y * shot.width,
@@ -386,26 +403,28 @@ bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_befo
                 return row.size() >= text.size() &&
                        row.compare(row.size() - text.size(), text.size(), text) == 0;
               },
-              process)) {
-        Fail("no prompt \"" + Utf8(text) + "\" at the cursor");
+              run.process)) {
+        Fail(run, "no prompt \"" + Utf8(text) + "\" at the cursor");
         return false;
       }
       return true;
     case Op::kWaitText:
-      if (!WaitUntil([&] { return RowHolds(Look(), text, true); }, process)) {
-        Fail("no row begins with \"" + Utf8(text) + "\"");
+      if (!WaitUntil([&] { return RowHolds(Look(run), text, true); }, run.process)) {
+        Fail(run, "no row begins with \"" + Utf8(text) + "\"");
         return false;
       }
       return true;
     case Op::kBlank:
-      Blank(kFill);
+      Blank(run, kFill);
       return true;
     case Op::kExpectColours: {
-      Screen shot = Look();
+      Screen shot = Look(run);
       int wrong = 0;
       std::string first;
       for (size_t i = 0; i < shot.colours.size(); ++i) {
-        if (shot.colours[i] != step.value && wrong++ == 0) {
+        if (shot.colours[i] == step.value)
+          continue;
+        if (wrong++ == 0) {
           char where[96];
           std::snprintf(where, sizeof where, "row %d column %d has %02X",
                         static_cast<int>(i) / shot.width, static_cast<int>(i) % shot.width,
@@ -417,89 +436,90 @@ bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_befo
         char what[160];
         std::snprintf(what, sizeof what, "%d of %d cells are not in colours %02X (first: %s)",
                       wrong, static_cast<int>(shot.colours.size()), step.value, first.c_str());
-        Fail(what);
+        Fail(run, what);
       }
       return true;
     }
     case Op::kExpectRow: {
-      Screen shot = Look();
+      Screen shot = Look(run);
       if (step.value >= shot.height || shot.Row(step.value) != text)
-        Fail("row " + std::to_string(step.value) + " is not \"" + Utf8(text) + "\"");
+        Fail(run, "row " + std::to_string(step.value) + " is not \"" + Utf8(text) + "\"");
       return true;
     }
     case Op::kExpectLine: {
-      Screen shot = Look();
+      Screen shot = Look(run);
       bool found = false;
       for (int y = 0; y < shot.height && !found; ++y)
         found = shot.Row(y) == text;
       if (!found)
-        Fail("no row reads exactly \"" + Utf8(text) + "\"");
+        Fail(run, "no row reads exactly \"" + Utf8(text) + "\"");
       return true;
     }
     case Op::kExpectNowhere:
-      if (RowHolds(Look(), text, false))
-        Fail("\"" + Utf8(text) + "\" is still on the screen");
+      if (RowHolds(Look(run), text, false))
+        Fail(run, "\"" + Utf8(text) + "\" is still on the screen");
       return true;
     case Op::kExpectNoFill: {
-      Screen shot = Look();
+      Screen shot = Look(run);
       int filled = 0;
       for (WORD colours : shot.colours)
         filled += colours == kFill;
       if (filled > 0)
-        Fail(std::to_string(filled) +
-             " cells still have the colours they had before the program "
-             "started: the screen was not cleared");
+        Fail(run, std::to_string(filled) +
+                      " cells still have the colours they had before the program "
+                      "started: the screen was not cleared");
       return true;
     }
     case Op::kWaitKeyWait:
-      if (!WaitUntil([] { return InputMode() == 0; }, process)) {
+      if (!WaitUntil([&] { return InputMode(run) == 0; }, run.process)) {
         DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(process, &code);
+        GetExitCodeProcess(run.process, &code);
         if (code != STILL_ACTIVE)
-          Fail("the program ended (exit code " + std::to_string(code) +
-               ") without waiting for a key pressed after the closing screen appeared");
+          Fail(run, "the program ended (exit code " + std::to_string(code) +
+                        ") without waiting for a key pressed after the closing screen appeared");
         else
-          Fail("the key wait did not begin (the console's input mode never became 0; it is " +
-               std::to_string(InputMode()) + ")");
+          Fail(run, "the key wait did not begin (the console's input mode never became 0; it is " +
+                        std::to_string(InputMode(run)) + ")");
         return false;
       }
       return true;
     case Op::kModifiers:
-      Send({Key(true, VK_SHIFT, 0, SHIFT_PRESSED), Key(false, VK_SHIFT, 0, 0),
-            Key(true, VK_CONTROL, 0, LEFT_CTRL_PRESSED), Key(false, VK_CONTROL, 0, 0),
-            Key(true, VK_MENU, 0, LEFT_ALT_PRESSED), Key(false, VK_MENU, 0, 0),
-            Key(true, VK_RSHIFT, 0, SHIFT_PRESSED), Key(false, VK_RSHIFT, 0, 0),
-            Key(false, 'A', L'a', 0)});
+      Send(run, {Key(true, VK_SHIFT, 0, SHIFT_PRESSED), Key(false, VK_SHIFT, 0, 0),
+                 Key(true, VK_CONTROL, 0, LEFT_CTRL_PRESSED), Key(false, VK_CONTROL, 0, 0),
+                 Key(true, VK_MENU, 0, LEFT_ALT_PRESSED), Key(false, VK_MENU, 0, 0),
+                 Key(true, VK_RSHIFT, 0, SHIFT_PRESSED), Key(false, VK_RSHIFT, 0, 0),
+                 Key(false, 'A', L'a', 0)});
       return true;
     case Op::kExpectWaiting:
-      if (WaitForSingleObject(process, kStillWaitingMs) != WAIT_TIMEOUT) {
-        Fail("the key wait ended " + Utf8(step.text));
+      if (WaitForSingleObject(run.process, kStillWaitingMs) != WAIT_TIMEOUT) {
+        Fail(run, "the key wait ended " + Utf8(step.text));
         return false;
       }
-      if (InputMode() != 0) {
-        Fail("the console's input mode changed during the key wait");
+      if (InputMode(run) != 0) {
+        Fail(run, "the console's input mode changed during the key wait");
         return false;
       }
       return true;
     case Op::kPressLetter:
-      Send({Key(true, 'X', L'x', 0), Key(false, 'X', L'x', 0)});
+      Send(run, {Key(true, 'X', L'x', 0), Key(false, 'X', L'x', 0)});
       return true;
     case Op::kPressCtrlC:
-      Send({Key(true, VK_CONTROL, 0, LEFT_CTRL_PRESSED), Key(true, 'C', 3, LEFT_CTRL_PRESSED),
-            Key(false, 'C', 3, LEFT_CTRL_PRESSED), Key(false, VK_CONTROL, 0, 0)});
+      Send(run, {Key(true, VK_CONTROL, 0, LEFT_CTRL_PRESSED), Key(true, 'C', 3, LEFT_CTRL_PRESSED),
+                 Key(false, 'C', 3, LEFT_CTRL_PRESSED), Key(false, VK_CONTROL, 0, 0)});
       return true;
     case Op::kExpectExit: {
-      if (WaitForSingleObject(process, kPatienceMs) != WAIT_OBJECT_0) {
-        Fail("the program did not end after the key");
+      if (WaitForSingleObject(run.process, kPatienceMs) != WAIT_OBJECT_0) {
+        Fail(run, "the program did not end after the key");
         return false;
       }
       DWORD code = 0;
-      GetExitCodeProcess(process, &code);
+      GetExitCodeProcess(run.process, &code);
       if (code != 0)
-        Fail("the program ended with exit code " + std::to_string(code) + ", not 0", false);
-      if (InputMode() != mode_before)
-        Fail("the console's input mode is " + std::to_string(InputMode()) + " after the program, " +
-                 std::to_string(mode_before) + " before it",
+        Fail(run, "the program ended with exit code " + std::to_string(code) + ", not 0", false);
+      if (InputMode(run) != run.mode_before)
+        Fail(run,
+             "the console's input mode is " + std::to_string(InputMode(run)) +
+                 " after the program, " + std::to_string(run.mode_before) + " before it",
              false);
       return true;
     }
@@ -507,12 +527,14 @@ bool RunStep(const Step& step, const Case& test, HANDLE process, DWORD mode_befo
   return true;
 }
 
+// |path| opened as a handle that a started program inherits.
 HANDLE Inheritable(const std::wstring& path, DWORD access, DWORD creation) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, creation,
                      FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Makes the file |path| hold exactly |text|.
 void WriteFileText(const std::wstring& path, const char* text) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -521,27 +543,31 @@ void WriteFileText(const std::wstring& path, const char* text) {
   CloseHandle(file);
 }
 
+// Starts the case's program in this console with its input and code page, runs the steps until
+// one cannot go on, and ends whatever the program started. 0 when every check held.
 int RunCase(const Case& test, const std::wstring& bin_dir, const std::wstring& work_dir) {
-  keyboard = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                       nullptr, OPEN_EXISTING, 0, nullptr);
-  DWORD mode_before = 0;
-  if (keyboard == INVALID_HANDLE_VALUE || screen == INVALID_HANDLE_VALUE ||
-      !GetConsoleMode(keyboard, &mode_before)) {
-    Fail("no console to run in (start this inside a terminal, under wine)", false);
+  Run run;
+  run.keyboard =
+      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  run.screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (run.keyboard == INVALID_HANDLE_VALUE || run.screen == INVALID_HANDLE_VALUE ||
+      !GetConsoleMode(run.keyboard, &run.mode_before)) {
+    Fail(run, "no console to run in (start this inside a terminal, under wine)", false);
     return 1;
   }
 
   // Code page 852 is the console's own, as on a Polish system; any other is set for the case.
   UINT given = GetConsoleOutputCP();
   if (test.code_page != kPolishConsole && !SetConsoleOutputCP(test.code_page)) {
-    Fail("the console's output code page cannot be set to " + std::to_string(test.code_page),
+    Fail(run, "the console's output code page cannot be set to " + std::to_string(test.code_page),
          false);
     return 1;
   }
   if (GetConsoleOutputCP() != test.code_page) {
-    Fail("the console's output code page is " + std::to_string(GetConsoleOutputCP()) + ", not " +
+    Fail(run,
+         "the console's output code page is " + std::to_string(GetConsoleOutputCP()) + ", not " +
              std::to_string(test.code_page) +
              " (852 comes from a Polish locale: LC_ALL=pl_PL.UTF-8)",
          false);
@@ -550,18 +576,18 @@ int RunCase(const Case& test, const std::wstring& bin_dir, const std::wstring& w
   Report("output code page " + std::to_string(test.code_page) + " (the console started with " +
          std::to_string(given) + ")");
 
-  FlushConsoleInputBuffer(keyboard);
-  SetConsoleTextAttribute(screen, 0x07);
-  Blank(kFill);
-  Type(test.typed_before);
+  FlushConsoleInputBuffer(run.keyboard);
+  SetConsoleTextAttribute(run.screen, 0x07);
+  Blank(run, kFill);
+  Type(run, test.typed_before);
 
   HANDLE input = INVALID_HANDLE_VALUE;
   if (test.input == Input::kConsole) {
     input = Inheritable(L"CONIN$", GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
   } else if (test.input == Input::kPipe) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    CreatePipe(&input, &answers, &inherit, 0);
-    SetHandleInformation(answers, HANDLE_FLAG_INHERIT, 0);
+    CreatePipe(&input, &run.answers, &inherit, 0);
+    SetHandleInformation(run.answers, HANDLE_FLAG_INHERIT, 0);
   } else {
     std::wstring path = work_dir + L"\\answers.txt";
     WriteFileText(path, test.input == Input::kAnswers ? "5\r\n45\r\n45\r\n45\r\n45\r\n45\r\n" : "");
@@ -580,7 +606,8 @@ int RunCase(const Case& test, const std::wstring& bin_dir, const std::wstring& w
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(path.c_str(), &command_line[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED,
                       nullptr, work_dir.c_str(), &startup, &started)) {
-    Fail("cannot start " + Utf8(path) + " (error " + std::to_string(GetLastError()) + ")", false);
+    Fail(run, "cannot start " + Utf8(path) + " (error " + std::to_string(GetLastError()) + ")",
+         false);
     return 1;
   }
   // Everything the program starts (the command interpreter, qor) goes with it at the end.
@@ -589,12 +616,13 @@ int RunCase(const Case& test, const std::wstring& bin_dir, const std::wstring& w
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
   AssignProcessToJobObject(job, started.hProcess);
+  run.process = started.hProcess;
   ResumeThread(started.hThread);
   CloseHandle(input);
   CloseHandle(output);
 
   for (const Step& step : test.steps) {
-    if (!RunStep(step, test, started.hProcess, mode_before))
+    if (!RunStep(step, test, run))
       break;
   }
 
@@ -603,7 +631,9 @@ int RunCase(const Case& test, const std::wstring& bin_dir, const std::wstring& w
   CloseHandle(job);
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);
-  return failures == 0 ? 0 : 1;
+  if (run.answers != INVALID_HANDLE_VALUE)
+    CloseHandle(run.answers);
+  return run.failures == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -22,12 +22,12 @@ for tool in wine wineserver wineboot tmux localedef; do
 done
 
 work=$(mktemp -d)
-socket="tabliczka-console-$$"
+socket="$work/tmux-socket"  # a tmux server of this run's own
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 cleanup() {
-  tmux -L "$socket" kill-server >/dev/null 2>&1 || true
+  tmux -S "$socket" kill-server >/dev/null 2>&1 || true
   wineserver -k >/dev/null 2>&1 || true
   rm -rf "$work"
 }
@@ -73,12 +73,12 @@ for name in "${cases[@]}"; do
     "$(windows_path "$case_dir/cwd")" "$case_dir/report" "$case_dir/status.tmp" >"$case_dir/run"
   printf 'mv %q %q\n' "$case_dir/status.tmp" "$case_dir/status" >>"$case_dir/run"
   started=$SECONDS
-  tmux -L "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
+  tmux -S "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
     "bash $(printf %q "$case_dir/run")"
   while [[ ! -f $case_dir/status ]] && ((SECONDS - started < 120)); do
     sleep 0.2
   done
-  tmux -L "$socket" kill-session -t "$name" >/dev/null 2>&1 || true
+  tmux -S "$socket" kill-session -t "$name" >/dev/null 2>&1 || true
   status=$(cat "$case_dir/status" 2>/dev/null || echo "none: no result within 120 s")
   if [[ $status == 0 ]]; then
     echo "ok      $name ($((SECONDS - started)) s)"
