@@ -73,8 +73,11 @@ for name in "${cases[@]}"; do
     "$(windows_path "$case_dir/cwd")" "$case_dir/report" "$case_dir/status.tmp" >"$case_dir/run"
   printf 'mv %q %q\n' "$case_dir/status.tmp" "$case_dir/status" >>"$case_dir/run"
   started=$SECONDS
-  tmux -S "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
-    "bash $(printf %q "$case_dir/run")"
+  if ! tmux -S "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
+    "bash $(printf %q "$case_dir/run")"; then
+    echo "$0: tmux cannot open a pane for $name" >&2
+    exit 1
+  fi
   while [[ ! -f $case_dir/status ]] && ((SECONDS - started < 120)); do
     sleep 0.2
   done
