@@ -69,9 +69,12 @@ for name in "${cases[@]}"; do
   case_dir="$work/cases/$name"
   mkdir -p "$case_dir/cwd"
   # The pane's command: the driver on the pane's console, its report to a file.
-  printf 'LC_ALL=pl_PL.UTF-8 wine %q %q %q %q 2>%q\necho $? >%q\n' "$driver" "$name" "$(windows_path "$bin_dir")" \
-    "$(windows_path "$case_dir/cwd")" "$case_dir/report" "$case_dir/status.tmp" >"$case_dir/run"
-  printf 'mv %q %q\n' "$case_dir/status.tmp" "$case_dir/status" >>"$case_dir/run"
+  {
+    printf 'LC_ALL=pl_PL.UTF-8 wine %q %q %q %q 2>%q\n' "$driver" "$name" \
+      "$(windows_path "$bin_dir")" "$(windows_path "$case_dir/cwd")" "$case_dir/report"
+    printf 'echo $? >%q && mv %q %q\n' "$case_dir/status.tmp" "$case_dir/status.tmp" \
+      "$case_dir/status"
+  } >"$case_dir/run"
   started=$SECONDS
   if ! tmux -S "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
     "bash $(printf %q "$case_dir/run")"; then
