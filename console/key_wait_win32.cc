@@ -26,6 +26,9 @@ void WaitForKey() {
   }
   // Mode 0: no echo, no line input, and Ctrl+C arrives as a key instead of a signal.
   SetConsoleMode(keyboard, 0);
+  // Only a key pressed while the closing screen is up ends the wait: whatever was typed before
+  // it appeared (a second Enter after the last answer) is dropped.
+  FlushConsoleInputBuffer(keyboard);
   for (;;) {
     INPUT_RECORD record;
     DWORD count = 0;
