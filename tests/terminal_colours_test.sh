@@ -208,6 +208,24 @@ crop_to_terminal() {
   fi
 }
 
+# Photographs window |window| into |file| and checks its colours (the rest of the arguments as
+# for check_colours), cropped to the terminal's area when |crop| is "crop". A terminal slowed
+# down by a busy machine may not have drawn everything yet even when two pictures agree: a
+# failed check is made once more, two seconds later, and that one counts. Colours that are
+# wrong stay wrong.
+photograph_and_check() {
+  local window=$1 crop=$2 file=$3
+  shift 3
+  photograph "$window" "$file"
+  [[ $crop == crop ]] && crop_to_terminal "$file" 0c0c0c
+  check_colours "$file" "$@" && return 0
+  echo "  once more in two seconds"
+  sleep 2
+  photograph "$window" "$file"
+  [[ $crop == crop ]] && crop_to_terminal "$file" 0c0c0c
+  check_colours "$file" "$@"
+}
+
 failures=0
 
 # Lets the script inside the terminal started as |pid| end, and with it the terminal; ends the
@@ -244,10 +262,8 @@ run_case() {
     return
   fi
   local shots=$work/$name
-  photograph "$window" "$shots-closing.png"
-  [[ $crop == crop ]] && crop_to_terminal "$shots-closing.png" 0c0c0c
-  check_colours "$shots-closing.png" "$text" 0c0c0c "$tolerance" "$name, closing screen" ||
-    failures=$((failures + 1))
+  photograph_and_check "$window" "$crop" "$shots-closing.png" "$text" 0c0c0c "$tolerance" \
+    "$name, closing screen" || failures=$((failures + 1))
 
   # A key ends the wait; the shell's text after the program must be as readable.
   xdotool mousemove --window "$window" 100 100 key x
@@ -255,10 +271,8 @@ run_case() {
     echo "$name: the program did not end on a key"
     failures=$((failures + 1))
   fi
-  photograph "$window" "$shots-after.png"
-  [[ $crop == crop ]] && crop_to_terminal "$shots-after.png" 0c0c0c
-  check_colours "$shots-after.png" "$text" 0c0c0c "$tolerance" "$name, after the program" ||
-    failures=$((failures + 1))
+  photograph_and_check "$window" "$crop" "$shots-after.png" "$text" 0c0c0c "$tolerance" \
+    "$name, after the program" || failures=$((failures + 1))
 
   end_terminal "$pid"
   [[ -n $shot_dir ]] && mkdir -p "$shot_dir" && cp "$shots"-*.png "$shot_dir/"
