@@ -3,35 +3,19 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
+#include "console/console_effects.h"
 #include "console/input_posix.h"
 #include "console/shell_posix.h"
 #include "console/stream.h"
 
-namespace {
-
-// The escape sequences that draw the console commands on a terminal. The colours go through
-// the terminal's default foreground and background (OSC 10 and 11), which every cell without
-// colours of its own follows, so the whole screen changes at once, as it does on the console
-// these programs were made for, and stays so after the program ends.
-const char* ConsoleEffect(std::string_view commandLine) {
-  if (commandLine == "cls")
-    return "\033[0m\033[H\033[2J\033[3J";
-  if (commandLine == "color 07")
-    return "\033]10;rgb:cc/cc/cc\a\033]11;rgb:0c/0c/0c\a\033[0m";
-  if (commandLine == "color 0C")
-    return "\033]10;rgb:e7/48/56\a\033]11;rgb:0c/0c/0c\a\033[0m";
-  return nullptr;
-}
-
-}  // namespace
-
 int RunCommand(std::string_view commandLine) {
-  if (const char* effect = ConsoleEffect(commandLine)) {
+  if (std::optional<std::string_view> effect = ConsoleEffectBytes(OutputTerminal(), commandLine)) {
     // Written into the output stream itself, so it keeps its place among the text.
-    if (OutputIsSmartTerminal()) {
-      WriteOutput(effect, std::char_traits<char>::length(effect));
+    if (!effect->empty()) {
+      WriteOutput(effect->data(), effect->size());
       FlushOutput();
     }
     return 0;

@@ -5,12 +5,13 @@
 #include <cstddef>
 
 #include "console/charset.h"
+#include "console/console_effects.h"
 
 /// What standard output is.
 struct OutputDevice {
-  bool convert;        // the text is shown in another character set than code page 852
-  bool smart;          // escape sequences draw the console effects there
-  CharsetTable shown;  // with |convert|: how each byte from 0x80 up is shown
+  bool convert;           // the text is shown in another character set than code page 852
+  TerminalKind terminal;  // how the console effects are drawn there
+  CharsetTable shown;     // with |convert|: how each byte from 0x80 up is shown
 };
 
 /// Looks at standard output (once, at the first write): a pipe or a file takes the stored

@@ -69,6 +69,6 @@ void FlushOutput() {
   WriteToDevice(buffer.bytes, size);
 }
 
-bool OutputIsSmartTerminal() {
-  return Device().smart;
+TerminalKind OutputTerminal() {
+  return Device().terminal;
 }

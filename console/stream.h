@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "console/console_effects.h"
+
 /// Writes |size| stored bytes to standard output's buffer. On a pipe or a file they go out
 /// unchanged; on a terminal each character is converted to the terminal's character set.
 /// Failed writes are ignored.
@@ -13,9 +15,9 @@ void WriteOutput(const char* bytes, size_t size);
 /// Sends everything buffered for standard output on to the device. Failures are ignored.
 void FlushOutput();
 
-/// True when standard output is a terminal that understands escape sequences: a terminal
-/// whose TERM is set and is not "dumb". Console effects are drawn only there.
-bool OutputIsSmartTerminal();
+/// The kind of terminal standard output is, decided once: how the console effects are drawn
+/// there (TerminalKind::kNone on a pipe, a file, or a terminal without escape sequences).
+TerminalKind OutputTerminal();
 
 /// Returns the next byte of standard input (0 to 255), or -1 once input has ended or failed
 /// to read. An ended input stays ended: nothing more is read from it. Input that is only not

@@ -1,7 +1,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
-#include <string.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,8 +15,8 @@ OutputDevice FindOutputDevice() {
 
   OutputDevice device;
   device.convert = isatty(STDOUT_FILENO) == 1;
-  const char* term = getenv("TERM");
-  device.smart = device.convert && term && *term && strcmp(term, "dumb") != 0;
+  device.terminal =
+      RecogniseTerminal(device.convert, getenv("TERM"), getenv("TMUX"), getenv("STY"));
   if (device.convert)
     device.shown = BuildCharsetTable(LocaleCodeset());
   return device;

@@ -35,7 +35,8 @@ OutputDevice FindOutputDevice() {
   bool console = GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode);
   UINT code_page = console ? GetConsoleOutputCP() : 852;
   device.convert = console && code_page != 852;
-  device.smart = false;  // the interpreter's own "cls" and "color" draw the effects here
+  // The interpreter's own "cls" and "color" draw the effects here.
+  device.terminal = TerminalKind::kNone;
   if (device.convert) {
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
       std::string& shown = device.shown[byte - 0x80];

@@ -16,22 +16,43 @@
 
 namespace {
 
-const char kLightGrey[] = "\033]10;rgb:cc/cc/cc\a\033]11;rgb:0c/0c/0c\a\033[0m";
-const char kLightRed[] = "\033]10;rgb:e7/48/56\a\033]11;rgb:0c/0c/0c\a\033[0m";
+// What "color 07" (light grey) and "color 0C" (light red) write on each kind of terminal.
+const char kPlainGrey[] =
+    "\033]10;rgb:cc/cc/cc\a\033]10;#cccccc\a\033]11;rgb:0c/0c/0c\a\033]11;#0c0c0c\a\033[0m";
+const char kPlainRed[] =
+    "\033]10;rgb:e7/48/56\a\033]10;#e74856\a\033]11;rgb:0c/0c/0c\a\033]11;#0c0c0c\a\033[0m";
+const char kScreenGrey[] =
+    "\033P\033]10;rgb:cc/cc/cc\a\033\\\033P\033]10;#cccccc\a\033\\"
+    "\033P\033]11;rgb:0c/0c/0c\a\033\\\033P\033]11;#0c0c0c\a\033\\\033[0m";
+const char kScreenRed[] =
+    "\033P\033]10;rgb:e7/48/56\a\033\\\033P\033]10;#e74856\a\033\\"
+    "\033P\033]11;rgb:0c/0c/0c\a\033\\\033P\033]11;#0c0c0c\a\033\\\033[0m";
+const char kLinuxGrey[] = "\033]P00c0c0c\033]P7cccccc\033[0m";
+const char kLinuxRed[] = "\033]P00c0c0c\033]P7e74856\033[0m";
 const char kUtf8Block[] = "\xE2\x96\x88";
 
-// The colours set on |screen|, in order: 'G' for light grey, 'R' for light red.
-std::string Colours(const std::string& screen) {
+// The colours set on |screen| with the bytes |grey| and |red|, in order: 'G' for light grey,
+// 'R' for light red, '?' for any other escape sequence. |rest|, where given, receives |screen|
+// without the colours.
+std::string Colours(const std::string& screen, const std::string& grey = kPlainGrey,
+                    const std::string& red = kPlainRed, std::string* rest = nullptr) {
   std::string colours;
-  for (size_t at = screen.find("\033]10;"); at != std::string::npos;
-       at = screen.find("\033]10;", at + 1)) {
-    if (screen.compare(at, std::strlen(kLightGrey), kLightGrey) == 0)
+  std::string others;
+  for (size_t at = 0; at < screen.size();) {
+    if (screen.compare(at, grey.size(), grey) == 0) {
       colours += 'G';
-    else if (screen.compare(at, std::strlen(kLightRed), kLightRed) == 0)
+      at += grey.size();
+    } else if (screen.compare(at, red.size(), red) == 0) {
       colours += 'R';
-    else
-      colours += '?';
+      at += red.size();
+    } else {
+      if (screen[at] == '\033')
+        colours += '?';
+      others += screen[at++];
+    }
   }
+  if (rest)
+    *rest = others;
   return colours;
 }
 
@@ -126,7 +147,7 @@ TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
   EXPECT_NE(screen.find("wersja 2.0/qor"), std::string::npos);
   EXPECT_TRUE(IsValidUtf8(screen)) << "no code page 852 byte reaches a UTF-8 terminal";
   EXPECT_EQ(Colours(screen), "GRGGG") << "grey after each right answer, red after the wrong one";
-  EXPECT_LT(screen.find(kLightRed), screen.find("Wcale nie"));
+  EXPECT_LT(screen.find(kPlainRed), screen.find("Wcale nie"));
 
   ASSERT_TRUE(WaitForRawMode(child)) << "waits for a key after the closing screen";
   EXPECT_TRUE(StillRunning(child, 300)) << "waits for a key after the closing screen";
@@ -134,6 +155,43 @@ TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
   EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen)));
   EXPECT_TRUE(SameMode(before, ModeOf(child)));
   ClosePty(child);
+}
+
+TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  const std::string kTmux = "TMUX=/tmp/tmux-1000/default,4242,0";
+  const std::string kScreen = "STY=4242.pts-3.host";
+  const struct {
+    const char* terminal;
+    std::vector<std::string> env;
+    const char* grey;
+    const char* red;
+  } kCases[] = {
+      {"xterm", {"TERM=xterm-256color"}, kPlainGrey, kPlainRed},
+      {"TERM=screen alone, as over ssh", {"TERM=screen"}, kPlainGrey, kPlainRed},
+      {"tmux", {"TERM=tmux-256color", kTmux}, kPlainGrey, kPlainRed},
+      {"tmux with TERM=screen", {"TERM=screen", kTmux}, kPlainGrey, kPlainRed},
+      {"GNU screen", {"TERM=screen", kScreen}, kScreenGrey, kScreenRed},
+      {"the Linux console", {"TERM=linux"}, kLinuxGrey, kLinuxRed},
+      {"tmux inside GNU screen", {"TERM=screen", kScreen, kTmux}, kPlainGrey, kPlainRed},
+      {"tmux on the Linux console", {"TERM=linux", kTmux}, kPlainGrey, kPlainRed},
+      {"GNU screen on the Linux console", {"TERM=linux", kScreen}, kScreenGrey, kScreenRed},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> env = c.env;
+    env.push_back("LC_ALL=C.UTF-8");
+    PtyChild child = StartOnPty(OnTerminal("qor_fixed_clock", env));
+    std::string screen = PlayQorOnTerminal(child);
+    ASSERT_TRUE(WaitForRawMode(child)) << c.terminal;
+    Type(child, "x");
+    EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen))) << c.terminal;
+    ClosePty(child);
+    std::string text;
+    EXPECT_EQ(Colours(screen, c.grey, c.red, &text), "GRGGG") << c.terminal << "\n" << screen;
+    EXPECT_EQ(text.find('\033'), std::string::npos) << c.terminal << ": nothing else\n" << text;
+    EXPECT_NE(text.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos) << c.terminal;
+  }
 }
 
 TEST(ProgramsOnATerminal, TransliterateToAsciiInTheCLocale) {

@@ -54,8 +54,8 @@ void FlushOutput() {
   Fake().flushes.push_back(Fake().output.size());
 }
 
-bool OutputIsSmartTerminal() {
-  return false;
+TerminalKind OutputTerminal() {
+  return TerminalKind::kNone;
 }
 
 int ReadInputByte() {
