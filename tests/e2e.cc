@@ -6,6 +6,7 @@
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
 #include "quiz/closing_screen.h"
+#include "quiz/table_grid.h"
 
 namespace {
 
@@ -46,6 +47,19 @@ std::string ClosingScreenBytes() {
   PrintClosingScreen();
   std::string bytes = FakeConsoleOutput();
   return bytes.substr(0, bytes.rfind("<key>"));
+}
+
+std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {
+  Memory memory;
+  for (int a = 1; a <= range; ++a) {
+    for (int b = 1; b <= range; ++b) {
+      char box = boxes[a - 1][b - 1];
+      memory.facts[MemoryIndex(Question{a, b})].box = box == '.' ? 0 : box - '0';
+    }
+  }
+  FakeConsoleReset("");
+  PutTableGrid(memory, range);
+  return FakeConsoleOutput();
 }
 
 bool ExitedWithZero(int status) {
