@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
@@ -47,6 +48,20 @@ std::string ClosingScreenBytes() {
   PrintClosingScreen();
   std::string bytes = FakeConsoleOutput();
   return bytes.substr(0, bytes.rfind("<key>"));
+}
+
+MemoryPlace NewMemoryPlace() {
+  if (ThroughRunner()) {
+    // Wine keeps %LOCALAPPDATA% in the profile of the user that USER names, in its prefix, and
+    // takes no LOCALAPPDATA from outside: a user of the test's own gives a memory of its own.
+    static int made = 0;
+    std::string user = "e2e-" + std::to_string(getpid()) + "-" + std::to_string(++made);
+    return {
+        {"USER=" + user},
+        Setting("WINEPREFIX") + "/drive_c/users/" + user + "/AppData/Local/tabliczka/practice.txt"};
+  }
+  std::string dir = TemporaryDirectory();
+  return {{"XDG_STATE_HOME=" + dir}, dir + "/tabliczka/practice.txt"};
 }
 
 std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {

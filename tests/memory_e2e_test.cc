@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "console/testing/cp852.h"
 #include "tests/e2e.h"
@@ -47,13 +48,25 @@ std::string ZifFirstRunOutput() {
          TableGridBytes(5, {".....", ".22..", "2....", ".....", "2...2"}) + ClosingScreenBytes();
 }
 
-// A practice program with the fixed clock on day |day|, keeping its memory under |state_home|.
-Finished Practise(const std::string& program, const std::string& input,
-                  const std::string& state_home, int day = 0) {
-  return RunPiped(
-      MakeLaunch(Command(program), TestEnvironment({"XDG_STATE_HOME=" + state_home,
-                                                    "FIXED_CLOCK_DAY=" + std::to_string(day)})),
-      input, 20000);
+// A practice program with the fixed clock on day |day|, keeping its memory in |place|.
+Finished Practise(const std::string& program, const std::string& input, const MemoryPlace& place,
+                  int day = 0) {
+  std::vector<std::string> env = place.env;
+  env.push_back("FIXED_CLOCK_DAY=" + std::to_string(day));
+  return RunPiped(MakeLaunch(Command(program), TestEnvironment(env)), input, 20000);
+}
+
+// The directory of file |path|.
+std::string DirectoryOf(const std::string& path) {
+  return path.substr(0, path.rfind('/'));
+}
+
+// Makes |dir| and its missing parents.
+void MakeDirectories(const std::string& dir) {
+  for (size_t slash = dir.find('/', 1); slash != std::string::npos;
+       slash = dir.find('/', slash + 1))
+    mkdir(dir.substr(0, slash).c_str(), 0700);
+  mkdir(dir.c_str(), 0700);
 }
 
 bool Exists(const std::string& path) {
@@ -73,14 +86,12 @@ int WaitingForLocks() {
 
 }  // namespace
 
-TEST(PracticeMemory, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
-  if (ThroughRunner())
-    GTEST_SKIP() << "the state directory is set here the POSIX way";
-  std::string state = TemporaryDirectory();
-  std::string file = state + "/tabliczka/practice.txt";
+TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
+  MemoryPlace place = NewMemoryPlace();
+  const std::string& file = place.file;
 
   // Day 0, zif: 3x1 and 2x2 are missed once each, the rest right at the first try.
-  Finished first = Practise("zif_fixed_clock", "5\n25\n1 3\n6\n5\n1 4\n", state, 0);
+  Finished first = Practise("zif_fixed_clock", "5\n25\n1 3\n6\n5\n1 4\n", place, 0);
   ASSERT_TRUE(ExitedWithZero(first.status));
   std::string round = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
                       Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) + kWrongShort +
@@ -93,7 +104,7 @@ TEST(PracticeMemory, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
 
   // Day 1, vek: the two facts in box 1 come first (3x1 before 2x2, as the day's shuffle has
   // them), then the rest of the day's shuffle; the facts in box 2 are not due before day 2.
-  Finished second = Practise("vek_fixed_clock", "5\n3 4 35 12 56\n", state, 1);
+  Finished second = Practise("vek_fixed_clock", "5\n3 4 35 12 56\n", place, 1);
   ASSERT_TRUE(ExitedWithZero(second.status));
   round = kPrompt + Ask(3, 1) + kRight + Ask(2, 2) + kRight + Ask(7, 5) + kRight + Ask(6, 2) +
           kRight + Ask(8, 7) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n";
@@ -108,9 +119,7 @@ TEST(PracticeMemory, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
                                 "8 7 2 1\n");
 }
 
-TEST(PracticeMemory, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
-  if (ThroughRunner())
-    GTEST_SKIP() << "the state directory is set here the POSIX way";
+TEST(PracticeMemoryThroughAPipe, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
   const struct {
     const char* what;
     std::string text;  // empty: a directory in the file's place
@@ -122,14 +131,14 @@ TEST(PracticeMemory, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
       {"a directory", ""},
   };
   for (const auto& c : kCases) {
-    std::string state = TemporaryDirectory();
-    std::string file = state + "/tabliczka/practice.txt";
-    mkdir((state + "/tabliczka").c_str(), 0700);
+    MemoryPlace place = NewMemoryPlace();
+    const std::string& file = place.file;
+    MakeDirectories(DirectoryOf(file));
     if (c.text.empty())
       mkdir(file.c_str(), 0700);
     else
       WriteFile(file, c.text);
-    Finished run = Practise("zif_fixed_clock", kZifInput, state);
+    Finished run = Practise("zif_fixed_clock", kZifInput, place);
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.what;
     EXPECT_EQ(run.output, ZifFirstRunOutput()) << c.what << ": 4 x 4 is not in the grid";
     EXPECT_EQ(ReadFile(file), kZifMemory) << c.what << ": a new memory of this round";
@@ -142,24 +151,27 @@ TEST(PracticeMemory, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
   }
 }
 
-TEST(PracticeMemory, APlaceThatCannotBeWrittenKeepsNothingAndChangesNothingInTheRound) {
-  if (ThroughRunner())
-    GTEST_SKIP() << "the state directory is set here the POSIX way";
-  // Under a regular file no directory can be made, whoever runs the tests.
-  std::string dir = TemporaryDirectory();
-  WriteFile(dir + "/plain", "a file, not a directory\n");
-  Finished run = Practise("zif_fixed_clock", kZifInput, dir + "/plain/state");
+TEST(PracticeMemoryThroughAPipe, APlaceThatCannotBeWrittenKeepsNothingAndChangesNothingInTheRound) {
+  // A regular file where the directory should be: nothing can be made there, whoever runs the
+  // tests.
+  MemoryPlace place = NewMemoryPlace();
+  std::string dir = DirectoryOf(place.file);
+  MakeDirectories(DirectoryOf(dir));
+  WriteFile(dir, "a file, not a directory\n");
+  Finished run = Practise("zif_fixed_clock", kZifInput, place);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(run.output, ZifFirstRunOutput());
   EXPECT_EQ(run.errors, "");
-  EXPECT_EQ(ReadFile(dir + "/plain"), "a file, not a directory\n");
+  EXPECT_EQ(ReadFile(dir), "a file, not a directory\n");
 
+  if (ThroughRunner())
+    return;  // the permission bits below are this system's
   // A directory without write permission: the same, except for a user who may write anyway
   // (root), for whom the memory is kept as anywhere else.
   std::string locked = TemporaryDirectory();
   chmod(locked.c_str(), 0555);
   bool may_write = access(locked.c_str(), W_OK) == 0;
-  run = Practise("zif_fixed_clock", kZifInput, locked);
+  run = Practise("zif_fixed_clock", kZifInput, MemoryPlace{{"XDG_STATE_HOME=" + locked}, ""});
   chmod(locked.c_str(), 0700);  // so that it can be removed
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(run.output, ZifFirstRunOutput());
@@ -167,19 +179,21 @@ TEST(PracticeMemory, APlaceThatCannotBeWrittenKeepsNothingAndChangesNothingInThe
       << (may_write ? "written, as this user may" : "nothing kept");
 }
 
-TEST(PracticeMemory, NoStateDirectoryAtAllKeepsNothing) {
-  // No HOME and no XDG_STATE_HOME, as every other test runs the programs.
+TEST(PracticeMemoryThroughAPipe, NoStateDirectoryAtAllKeepsNothing) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a runner needs HOME, and wine has a place for the memory without it";
+  // No HOME and no XDG_STATE_HOME, as the other tests run the programs.
   Finished run = RunPiped(MakeLaunch(Command("zif_fixed_clock"), TestEnvironment()), kZifInput);
   EXPECT_TRUE(ExitedWithZero(run.status));
   EXPECT_EQ(run.output, ZifFirstRunOutput());
 }
 
-TEST(PracticeMemory, TwoRoundsAtOnceBothCount) {
+TEST(PracticeMemoryThroughAPipe, TwoRoundsAtOnceBothCount) {
   if (ThroughRunner())
     GTEST_SKIP() << "the lock is taken here the POSIX way";
-  std::string state = TemporaryDirectory();
-  std::string file = state + "/tabliczka/practice.txt";
-  mkdir((state + "/tabliczka").c_str(), 0700);
+  MemoryPlace place = NewMemoryPlace();
+  const std::string& file = place.file;
+  MakeDirectories(DirectoryOf(file));
   WriteFile(file, kFormatLine + "9 9 4 0\n");
 
   // Holding the lock, the test makes both rounds read the memory as it is now and then wait
@@ -188,8 +202,8 @@ TEST(PracticeMemory, TwoRoundsAtOnceBothCount) {
   ASSERT_GE(lock, 0);
   ASSERT_EQ(flock(lock, LOCK_EX), 0);
   Finished five, six;
-  std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, state); });
-  std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", state); });
+  std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, place); });
+  std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", place); });
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (WaitingForLocks() < 2 && std::chrono::steady_clock::now() < give_up)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -34,8 +34,9 @@ std::string Separator() {
   return row + "\n\n";
 }
 
+// Each run with a practice memory of its own, so that each starts as a first run.
 Finished RunQuiz(const std::string& name, const std::string& input) {
-  return RunPiped(MakeLaunch(Command(name), TestEnvironment()), input, 20000);
+  return RunPiped(MakeLaunch(Command(name), TestEnvironment(NewMemoryPlace().env)), input, 20000);
 }
 
 }  // namespace
@@ -52,11 +53,13 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
   } kCases[] = {
       {"qor_fixed_clock", "wersja 2.0/qor", "4\n5\n45\n1\n45 45\n045\n",
        kPrompt + kRefusal + Ask(9, 5) + kRight + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + kRight +
-           Ask(9, 5) + kRight + Ask(9, 5) + kRight + Separator() + " Twój wynik to: 4 na 5.\n", ""},
+           Ask(9, 5) + kRight + Ask(9, 5) + kRight + Separator() + " Twój wynik to: 4 na 5.\n",
+       ""},
       {"pym_fixed_clock", "wersja 2.0/pym", "5\n1\n2\n3\n4\n5\n",
        kPrompt + Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) +
            Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) + Separator() +
-           " Twój wynik to: 0 na 5.\n", ""},
+           " Twój wynik to: 0 na 5.\n",
+       ""},
       {"vek_fixed_clock", "wersja 2.0/vek", "5\n3\n1 2 7 72\n9\n18\n72\n",
        kPrompt + Ask(1, 3) + kRight + Ask(9, 8) + "\n Wcale nie !\a\n" + Ask(9, 8) +
            "\n Wcale nie !\a\n" + Ask(9, 8) + Wrong(9, 8) + Ask(9, 8) + kRight + Ask(3, 3) +
