@@ -54,15 +54,21 @@ std::string StateFilePath(const std::string& name) {
 
 FileRead ReadStateFile(const std::string& path, std::string& text) {
   text.clear();
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without waiting, so that a pipe put in the file's place cannot hold the round up.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0)
     return errno == ENOENT || errno == ENOTDIR ? FileRead::kMissing : FileRead::kUnreadable;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return FileRead::kUnreadable;
+  }
   char buffer[4096];
   for (;;) {
     ssize_t got = read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR)
       continue;
-    if (got < 0) {  // a directory in its place, a disk error
+    if (got < 0) {  // a disk error
       close(fd);
       return FileRead::kUnreadable;
     }

@@ -129,6 +129,8 @@ TEST(StateFile, NoLockWhereTheDirectoryCannotBeMade) {
   std::string text;
   EXPECT_EQ(ReadStateFile(dir + "/plain/state/f.txt", text), FileRead::kMissing);
   EXPECT_EQ(ReadStateFile(dir, text), FileRead::kUnreadable) << "a directory is no file";
+  ASSERT_EQ(mkfifo((dir + "/pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadStateFile(dir + "/pipe", text), FileRead::kUnreadable) << "nor is a pipe";
 }
 
 TEST(StateFile, SetAsideAsBadInPlaceOfAnOlderOne) {

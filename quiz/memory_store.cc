@@ -21,7 +21,9 @@ Memory KeepRound(const std::string& path, const Memory& loaded, const RoundOutco
     asked = asked || outcome != Outcome::kNotAsked;
   StateLock lock;
   if (asked && !path.empty() && LockStateFile(path, lock)) {
-    Memory kept;  // a file deleted during the round starts afresh, as its deleter meant
+    // What the file holds now: nothing where it is missing, also when it was deleted during
+    // the round by someone starting afresh.
+    Memory kept;
     std::string text;
     FileRead read = ReadStateFile(path, text);
     bool usable =
