@@ -10,7 +10,8 @@ using CharsetTable = std::array<std::string, 128>;
 
 /// The plain ASCII character that stands in for code page 852 byte |byte| (0x80 to 0xFF) where
 /// the terminal cannot show it: the letter without its accent (ą as a, ł as l), # for the
-/// blocks and shades so block art keeps its shape, +, - and | for box lines, ? otherwise.
+/// blocks so block art keeps its shape, . : % for the light, medium and dark shades, +, - and
+/// | for box lines, ? otherwise.
 /// Always exactly one character, so every column count stays true.
 char AsciiFallback(unsigned char byte);
 

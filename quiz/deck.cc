@@ -1,5 +1,6 @@
 #include "quiz/deck.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "quiz/generator.h"
@@ -19,6 +20,17 @@ void ShuffleDeck(Deck& deck) {
     int32_t j = DrawNumber() % (i + 1);
     std::swap(deck.cards[i], deck.cards[j]);
   }
+  deck.next = 0;
+}
+
+void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today) {
+  // Cards that are not due all sort alike, after every due one.
+  auto key = [&](int32_t card) {
+    FactMemory fact = memory.facts[MemoryIndex(FactOfIndex(card, deck.range))];
+    return IsDue(fact, today) ? std::make_pair(fact.box, fact.day) : std::make_pair(kTopBox + 1, 0);
+  };
+  std::stable_sort(deck.cards.begin(), deck.cards.begin() + deck.size,
+                   [&](int32_t x, int32_t y) { return key(x) < key(y); });
   deck.next = 0;
 }
 

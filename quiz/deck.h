@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "quiz/memory.h"
 #include "quiz/round.h"
 
 /// The largest range a deck holds every fact of.
@@ -25,6 +26,12 @@ Deck NewDeck(int32_t range);
 /// Shuffles the deck as it stands: for i from size - 1 down to 1, swaps card i with card
 /// j = (one draw of the generator) mod (i + 1). Dealing starts again at the first card.
 void ShuffleDeck(Deck& deck);
+
+/// Brings the facts that are due on day |today| in |memory| to the front of the deck: box 1
+/// before box 2 and so on, within a box the one asked longest ago first, and where that is
+/// the same too, in the order the deck had. The other cards follow in the order they had, so
+/// with nothing due the deck stays as it was. Dealing starts again at the first card.
+void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today);
 
 /// The next card's question; once every card has been dealt, the deck is shuffled again first.
 Question DealQuestion(Deck& deck);

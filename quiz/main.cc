@@ -3,12 +3,13 @@
 
 #include "console/title_screen.h"
 #include "quiz/closing_screen.h"
+#include "quiz/memory_store.h"
 #include "quiz/round.h"
 
 int main() {
   PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
   if (PRACTICE)
-    RunPracticeRound(RANGE);
+    RunPracticeRound(RANGE, PracticeMemoryPath());
   else
     RunQuizRound(RANGE);
   PrintClosingScreen();

@@ -6,8 +6,11 @@
 #include "quiz/answer_reader.h"
 #include "quiz/deck.h"
 #include "quiz/generator.h"
+#include "quiz/memory.h"
+#include "quiz/memory_store.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
+#include "quiz/table_grid.h"
 #include "quiz/wrong_tries.h"
 
 namespace {
@@ -79,17 +82,31 @@ void PutSummary(const Missed& missed, bool finished, int32_t range) {
 
 }  // namespace
 
-void RunPracticeRound(int32_t range) {
+void RunPracticeRound(int32_t range, const std::string& memory_path) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
 
-  SeedGenerator(ClockSeconds());
+  // One reading of the clock both seeds the shuffle and tells the day.
+  uint32_t now = ClockSeconds();
+  SeedGenerator(now);
+  int32_t today = DayOfClock(now);
+  Memory memory = LoadMemory(memory_path);
   Deck deck = NewDeck(range);
   ShuffleDeck(deck);
+  PutDueFactsFirst(deck, memory, today);
   Missed missed;
+  RoundOutcomes outcomes;
   bool finished = true;
-  for (int32_t i = 0; i < *count && finished; ++i)
-    finished = PractiseQuestion(DealQuestion(deck), range, missed);
+  for (int32_t i = 0; i < *count && finished; ++i) {
+    Question question = DealQuestion(deck);
+    finished = PractiseQuestion(question, range, missed);
+    Outcome& outcome = outcomes.facts[MemoryIndex(question)];
+    if (missed.listed[(question.a - 1) * range + (question.b - 1)])
+      outcome = Outcome::kMissed;
+    else if (finished)
+      outcome = Outcome::kRight;
+  }
   PutSummary(missed, finished, range);
+  PutTableGrid(KeepRound(memory_path, memory, outcomes, today), range);
 }

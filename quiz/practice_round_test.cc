@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
@@ -35,9 +36,27 @@ std::string Separator() {
   return row + "\n\n";
 }
 
+// The grid at the end of a round, from one string of boxes per first factor ('.' new).
+std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
+  const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
+  std::string margin((80 - (3 * range + 2)) / 2, ' ');
+  std::string grid = "\n" + margin + "  ";
+  for (int32_t b = 1; b <= range; ++b)
+    grid += (b < 10 ? "  " : " ") + std::to_string(b);
+  grid += "\n";
+  for (int32_t a = 1; a <= range; ++a) {
+    grid += margin + (a < 10 ? " " : "") + std::to_string(a);
+    for (char box : boxes[a - 1])
+      grid += std::string(" ") + kShades[box == '.' ? 0 : box - '0'];
+    grid += "\n";
+  }
+  return grid;
+}
+
+// A round that keeps no memory: it starts as a first run.
 std::string PlayPractice(int32_t range, const std::string& input) {
   FakeConsoleReset(input, {0});  // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
-  RunPracticeRound(range);
+  RunPracticeRound(range, "");
   return FakeConsoleOutput();
 }
 
@@ -51,7 +70,8 @@ TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
       kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) + WrongShowingProduct(2, 3) + Ask(2, 3) +
       WrongShowingProduct(2, 3) + Ask(2, 3) + kRight +  //
       Ask(5, 1) + kRight + Ask(2, 2) + kRight +         //
-      Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) + "\n";
+      Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) + "\n" +
+      Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
@@ -59,7 +79,8 @@ TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
 TEST(PracticeRound, AllRightAtTheFirstTry) {
   std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight +
                          Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
-                         " Wszystko dobrze za pierwszym razem !\n";
+                         " Wszystko dobrze za pierwszym razem !\n" +
+                         Grid(5, {".....", ".22..", "2....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, "abc\n5 25 3 6 5 4"), Screen(kPrompt + "\n za mało !\n\n" + expected));
 }
 
@@ -69,8 +90,10 @@ TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
     std::string expected;
   } kCases[] = {
       {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) +
-                       Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n"},
-      {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n"},
+                       Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n" +
+                       Grid(5, {".....", ".....", "1....", ".....", "....2"})},
+      {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n" +
+                       Grid(5, {".....", ".....", ".....", ".....", "....2"})},
       {"", kPrompt + "\n"},
   };
   for (const auto& c : kCases)
@@ -83,7 +106,7 @@ TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
   std::string expected = kPrompt + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kRight + Separator() + " Do powtórki:\n   " +
-                         Fact(1, 1) + "\n";
+                         Fact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
@@ -99,7 +122,7 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
     input += "1\n";
     expected += Ask(1, 1) + kRight;
   }
-  expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n";
+  expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 /// One multiplication question.
 struct Question {
@@ -35,9 +36,11 @@ void PutSeparatorRow();
 /// questions answers the rest with 0; input that ends at the count prompt ends the round.
 void RunQuizRound(int32_t range);
 
-/// A round without points with factors from 1 to |range|: every fact comes once before any
-/// comes again, a wrong answer is asked again until it is right (the product shown from the
-/// third wrong try on), and the end lists the facts that were missed.
-void RunPracticeRound(int32_t range);
+/// A round without points with factors from 1 to |range|: the facts due in the memory kept in
+/// file |memory_path| come first, then every fact comes once before any comes again; a wrong
+/// answer is asked again until it is right (the product shown from the third wrong try on).
+/// The end lists the facts that were missed, keeps the round in the memory, and draws the
+/// table as a grid of what is known. An empty |memory_path| keeps nothing.
+void RunPracticeRound(int32_t range, const std::string& memory_path);
 
 #endif  // QUIZ_ROUND_H_

@@ -24,6 +24,18 @@ bool ThroughRunner();
 std::string TitleScreenBytes(const std::string& version);
 std::string ClosingScreenBytes();
 
+/// A place of its own for the practice memory of one test: the environment entries that point
+/// the programs there (to be added to TestEnvironment), and the file the memory is kept in.
+struct MemoryPlace {
+  std::vector<std::string> env;
+  std::string file;
+};
+MemoryPlace NewMemoryPlace();
+
+/// The stored bytes of the grid that ends a practice round with factors up to |range|, from
+/// one string of boxes per first factor, '.' for a new fact (such as "..2.1").
+std::string TableGridBytes(int range, const std::vector<std::string>& boxes);
+
 /// True when the child ended by itself with status 0.
 bool ExitedWithZero(int status);
 

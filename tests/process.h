@@ -44,8 +44,9 @@ struct InputPiece {
   int pause_ms = 0;  // how long to wait before writing it
 };
 
-/// The environment the tests give a program: PATH of the system's own directories, plus
-/// |extra| entries.
+/// The environment the tests give a program: PATH of the system's own directories, what a
+/// runner (E2E_RUNNER) needs to find its set-up, plus |extra| entries. Without a runner there is
+/// no HOME, so a program keeps nothing of a test's run.
 std::vector<std::string> TestEnvironment(const std::vector<std::string>& extra = {});
 
 struct Finished {

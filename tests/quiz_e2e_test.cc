@@ -34,8 +34,9 @@ std::string Separator() {
   return row + "\n\n";
 }
 
+// Each run with a practice memory of its own, so that each starts as a first run.
 Finished RunQuiz(const std::string& name, const std::string& input) {
-  return RunPiped(MakeLaunch(Command(name), TestEnvironment()), input, 20000);
+  return RunPiped(MakeLaunch(Command(name), TestEnvironment(NewMemoryPlace().env)), input, 20000);
 }
 
 }  // namespace
@@ -48,26 +49,40 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
     const char* version;
     std::string input;
     std::string round;
+    std::string grid;  // the end of a practice round
   } kCases[] = {
       {"qor_fixed_clock", "wersja 2.0/qor", "4\n5\n45\n1\n45 45\n045\n",
        kPrompt + kRefusal + Ask(9, 5) + kRight + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + kRight +
-           Ask(9, 5) + kRight + Ask(9, 5) + kRight + Separator() + " Twój wynik to: 4 na 5.\n"},
+           Ask(9, 5) + kRight + Ask(9, 5) + kRight + Separator() + " Twój wynik to: 4 na 5.\n",
+       ""},
       {"pym_fixed_clock", "wersja 2.0/pym", "5\n1\n2\n3\n4\n5\n",
        kPrompt + Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) +
            Ask(4, 4) + Wrong(4, 4) + Ask(4, 4) + Wrong(4, 4) + Separator() +
-           " Twój wynik to: 0 na 5.\n"},
+           " Twój wynik to: 0 na 5.\n",
+       ""},
       {"vek_fixed_clock", "wersja 2.0/vek", "5\n3\n1 2 7 72\n9\n18\n72\n",
        kPrompt + Ask(1, 3) + kRight + Ask(9, 8) + "\n Wcale nie !\a\n" + Ask(9, 8) +
            "\n Wcale nie !\a\n" + Ask(9, 8) + Wrong(9, 8) + Ask(9, 8) + kRight + Ask(3, 3) +
            kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Separator() + " Do powtórki:\n   " +
-           Fact(9, 8) + "\n"},
+           Fact(9, 8) + "\n",
+       TableGridBytes(10, {"..2.......", "..........", "..2.......", "..........", "..........",
+                           "..........", "..........", "........2.", ".2.....1..", ".........."})},
       {"zif_fixed_clock", "wersja 2.0/zif", "5\n25 3 6 5 4\n",
        kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) + kRight +
-           Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n"},
+           Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n",
+       // The grid: 5 x 5, 3 x 1, 2 x 3, 5 x 1 and 2 x 2 in box 2, centred on 80 columns.
+       Screen("\n"
+              "                                   1  2  3  4  5\n"
+              "                                1               \n"
+              "                                2    ▒▒ ▒▒      \n"
+              "                                3 ▒▒            \n"
+              "                                4               \n"
+              "                                5 ▒▒          ▒▒\n")},
   };
   for (const auto& c : kCases) {
     Finished run = RunQuiz(c.program, c.input);
-    EXPECT_EQ(run.output, TitleScreenBytes(c.version) + Screen(c.round) + ClosingScreenBytes())
+    EXPECT_EQ(run.output,
+              TitleScreenBytes(c.version) + Screen(c.round) + c.grid + ClosingScreenBytes())
         << c.program;
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.program;
     EXPECT_FALSE(run.timed_out) << c.program << " waited for a key with no terminal";

@@ -6,7 +6,7 @@
 #include <string_view>
 
 /// |utf8| as the programs store it in code page 852. Knows ASCII and the characters the
-/// programs use (ą ć ę ł ń ó ś ż █); anything else is a fault in the test and aborts.
+/// programs use (ą ć ę ł ń ó ś ż █ ░ ▒ ▓); anything else is a fault in the test and aborts.
 std::string Cp852(std::string_view utf8);
 
 /// Cp852(utf8) with each "\n" written as the programs end a line, "\r\n": expected output

@@ -1,0 +1,47 @@
+// Small files a program keeps for its user between runs. A file is only ever replaced whole: a
+// new copy is written beside it, synced, and renamed over it, so a crash, a full disk or a
+// pulled plug leaves either the old file or the new one, never a part of either. Programs that
+// replace the same file at the same time take turns under a lock.
+#ifndef CONSOLE_STATE_FILE_H_
+#define CONSOLE_STATE_FILE_H_
+
+#include <cstdint>
+#include <string>
+
+/// The path of file |name| in this user's state directory for the programs, "tabliczka" in
+/// $XDG_STATE_HOME (when set to an absolute path), else in $HOME/.local/state; on Windows in
+/// %LOCALAPPDATA%. Empty when none of these is set: then nothing is kept.
+std::string StateFilePath(const std::string& name);
+
+enum class FileRead {
+  kMissing,     // there is no such file (or no such directory)
+  kRead,        // the whole file is in the text
+  kUnreadable,  // it is there, but reading it failed
+};
+
+/// Reads all of file |path| into |text|.
+FileRead ReadStateFile(const std::string& path, std::string& text);
+
+/// A lock held on a state file while it is re-read and replaced.
+struct StateLock {
+  intptr_t handle = -1;  // the open lock file; -1 when the lock is not held
+};
+
+/// Creates the directory of |path| where it is missing (its parents too), then waits until no
+/// other program holds the lock on |path| (the file |path| ".lock" beside it) and takes it.
+/// False when the directory or the lock file cannot be made or the lock cannot be taken.
+bool LockStateFile(const std::string& path, StateLock& lock);
+
+/// Lets the lock go.
+void UnlockStateFile(StateLock& lock);
+
+/// Writes |text| to a new file beside |path| (|path| ".new"), syncs it to the disk, and renames
+/// it over |path|. True when |path| now holds |text|; on any failure the new file is removed
+/// and |path| is as it was. Call with the lock held.
+bool ReplaceStateFile(const std::string& path, const std::string& text);
+
+/// Renames |path| to |path| ".bad", in place of an older one, so that a file that cannot be
+/// used is kept for a person to look at rather than overwritten. Call with the lock held.
+bool SetStateFileAside(const std::string& path);
+
+#endif  // CONSOLE_STATE_FILE_H_

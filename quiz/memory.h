@@ -1,0 +1,66 @@
+// What practice remembers of each fact from one round to the next: a Leitner box from 1 to 5
+// and the day it was last asked. A fact answered right at the first try moves up a box, one
+// answered wrong goes back to box 1, and the higher its box the longer until it is due again.
+// Every program shares one memory: the facts up to 5 are the same facts in both ranges.
+#ifndef QUIZ_MEMORY_H_
+#define QUIZ_MEMORY_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "quiz/round.h"
+
+/// The largest factor the memory holds facts for.
+constexpr int32_t kMemoryRange = 10;
+constexpr int32_t kTopBox = 5;
+
+/// What is remembered of one fact. Box 0 is a fact never asked (new); its day means nothing.
+struct FactMemory {
+  int32_t box = 0;
+  int32_t day = 0;  // days since 1970-01-01 UTC
+};
+
+/// Every fact a x b with factors from 1 to kMemoryRange, at MemoryIndex(a x b).
+struct Memory {
+  std::array<FactMemory, kMemoryRange * kMemoryRange> facts{};
+};
+
+/// How a fact went in one round.
+enum class Outcome : uint8_t {
+  kNotAsked,
+  kRight,   // answered, and right at the first try every time it came
+  kMissed,  // answered wrong at least once
+};
+
+struct RoundOutcomes {
+  std::array<Outcome, kMemoryRange * kMemoryRange> facts{};
+};
+
+/// Where fact |question| is kept: (a - 1) * kMemoryRange + (b - 1).
+int32_t MemoryIndex(Question question);
+
+/// The day that clock reading |seconds| falls on: whole days since 1970-01-01 UTC.
+int32_t DayOfClock(uint32_t seconds);
+
+/// The box a fact in |box| goes to after a round with |outcome|: box 1 when missed; one box up
+/// when right (a new fact to box 2, box 5 stays 5); unchanged when not asked.
+int32_t BoxAfter(int32_t box, Outcome outcome);
+
+/// True when |fact| is due on day |today|: it is in box k and was last asked 2^(k-1) days or
+/// more before (box 1 the next day, box 5 after 16 days). A new fact is not due, it is new.
+bool IsDue(FactMemory fact, int32_t today);
+
+/// Moves each fact asked in the round to its box after |outcomes|, asked on day |today|.
+void ApplyRound(Memory& memory, const RoundOutcomes& outcomes, int32_t today);
+
+/// The memory as text: the format line, then one line "a b box day" per fact asked at least
+/// once, in the order of the table.
+std::string FormatMemory(const Memory& memory);
+
+/// Reads text written by FormatMemory (line ends LF or CR LF) into |memory|. False when the
+/// format line is not this one or any line does not hold a fact as FormatMemory writes it: a
+/// factor from 1 to 10, a box from 1 to 5, a day from 0, each fact once.
+bool ParseMemory(const std::string& text, Memory& memory);
+
+#endif  // QUIZ_MEMORY_H_

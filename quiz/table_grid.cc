@@ -1,0 +1,52 @@
+#include "quiz/table_grid.h"
+
+#include <string>
+
+#include "console/output.h"
+
+namespace {
+
+constexpr int32_t kConsoleWidth = 80;
+constexpr int32_t kHeadWidth = 3;  // a factor of up to two digits and a space
+constexpr int32_t kCellWidth = 2;
+
+// A factor right-aligned in two columns.
+void PutFactor(int32_t factor) {
+  if (factor < 10)
+    PutChar(' ');
+  PutNumber(factor);
+}
+
+}  // namespace
+
+char ShadeOfBox(int32_t box) {
+  static const char kShades[] = {' ', '\xB0', '\xB1', '\xB2', '\xDB', '\xDB'};
+  return box >= 0 && box <= kTopBox ? kShades[box] : ' ';
+}
+
+void PutTableGrid(const Memory& memory, int32_t range) {
+  int32_t width = kHeadWidth + range * (kCellWidth + 1) - 1;
+  std::string margin(static_cast<size_t>((kConsoleWidth - width) / 2), ' ');
+  PutBlankLines(1);
+  PutText(margin);
+  PutText("   ");
+  for (int32_t b = 1; b <= range; ++b) {
+    PutFactor(b);
+    if (b < range)
+      PutChar(' ');
+  }
+  EndLine();
+  for (int32_t a = 1; a <= range; ++a) {
+    PutText(margin);
+    PutFactor(a);
+    PutChar(' ');
+    for (int32_t b = 1; b <= range; ++b) {
+      char shade = ShadeOfBox(memory.facts[MemoryIndex(Question{a, b})].box);
+      PutChar(shade);
+      PutChar(shade);
+      if (b < range)
+        PutChar(' ');
+    }
+    EndLine();
+  }
+}

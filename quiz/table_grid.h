@@ -1,0 +1,19 @@
+// The multiplication table drawn as a grid of shades: how well each fact is known.
+#ifndef QUIZ_TABLE_GRID_H_
+#define QUIZ_TABLE_GRID_H_
+
+#include <cstdint>
+
+#include "quiz/memory.h"
+
+/// The code page 852 character a fact in |box| is drawn with: a space for a new fact, the
+/// light shade 0xB0 for box 1, the medium 0xB1 for box 2, the dark 0xB2 for box 3 and the full
+/// block 0xDB for boxes 4 and 5.
+char ShadeOfBox(int32_t box);
+
+/// An empty row, then the facts with factors from 1 to |range| as a grid centred on 80
+/// columns: a row of second factors as column heads, then one row per first factor, headed by
+/// it. Each fact is two characters of its shade, the columns one space apart.
+void PutTableGrid(const Memory& memory, int32_t range);
+
+#endif  // QUIZ_TABLE_GRID_H_

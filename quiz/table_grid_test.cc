@@ -1,0 +1,60 @@
+#include "quiz/table_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/testing/cp852.h"
+#include "console/testing/fake_console.h"
+
+TEST(TableGrid, ShadesByBox) {
+  const struct {
+    int32_t box;
+    char shade;
+  } kCases[] = {{0, ' '}, {1, '\xB0'}, {2, '\xB1'}, {3, '\xB2'}, {4, '\xDB'}, {5, '\xDB'}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(ShadeOfBox(c.box), c.shade) << "box " << c.box;
+}
+
+TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumns) {
+  Memory memory;
+  memory.facts[MemoryIndex({1, 1})].box = 1;
+  memory.facts[MemoryIndex({1, 5})].box = 2;
+  memory.facts[MemoryIndex({2, 3})].box = 3;
+  memory.facts[MemoryIndex({4, 2})].box = 4;
+  memory.facts[MemoryIndex({5, 5})].box = 5;
+  memory.facts[MemoryIndex({7, 8})].box = 5;  // beyond 5: only in the grid of 10
+  memory.facts[MemoryIndex({10, 10})].box = 1;
+
+  // 17 columns of grid for 5, with 31 spaces before; 32 for 10, with 24 before.
+  const std::string kMargin5(31, ' '), kMargin10(24, ' ');
+  const struct {
+    int32_t range;
+    std::string grid;
+  } kCases[] = {
+      {5, "\n" +                                  //
+              kMargin5 + "    1  2  3  4  5\n" +  //
+              kMargin5 + " 1 ░░          ▒▒\n" +  //
+              kMargin5 + " 2       ▓▓      \n" +  //
+              kMargin5 + " 3               \n" +  //
+              kMargin5 + " 4    ██         \n" +  //
+              kMargin5 + " 5             ██\n"},
+      {10, "\n" +                                                  //
+               kMargin10 + "    1  2  3  4  5  6  7  8  9 10\n" +  //
+               kMargin10 + " 1 ░░          ▒▒               \n" +  //
+               kMargin10 + " 2       ▓▓                     \n" +  //
+               kMargin10 + " 3                              \n" +  //
+               kMargin10 + " 4    ██                        \n" +  //
+               kMargin10 + " 5             ██               \n" +  //
+               kMargin10 + " 6                              \n" +  //
+               kMargin10 + " 7                      ██      \n" +  //
+               kMargin10 + " 8                              \n" +  //
+               kMargin10 + " 9                              \n" +  //
+               kMargin10 + "10                            ░░\n"},
+  };
+  for (const auto& c : kCases) {
+    FakeConsoleReset("");
+    PutTableGrid(memory, c.range);
+    EXPECT_EQ(FakeConsoleOutput(), Screen(c.grid)) << "range " << c.range;
+  }
+}

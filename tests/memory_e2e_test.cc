@@ -1,0 +1,222 @@
+// Practice's memory from one round to the next, as the programs keep it in their file: the next
+// day starts with the facts missed, a file that cannot be used is kept aside, a place that cannot
+// be written changes nothing in the round, and two rounds at once both count.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "console/testing/cp852.h"
+#include "tests/e2e.h"
+
+namespace {
+
+const std::string kPrompt = " Ile chcesz pytań ? ";
+const std::string kRight = "\n Dobrze !\n";
+const std::string kWrongShort = "\n Wcale nie !\a\n";
+const std::string kFormatLine = "tabliczka practice 1\n";
+
+std::string Ask(int a, int b) {
+  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
+}
+
+std::string Separator() {
+  std::string row = "\n";
+  for (int i = 0; i < 80; ++i)
+    row += "█";
+  return row + "\n\n";
+}
+
+// zif's first run on day 0: 5x5, 3x1, 2x3, 5x1, 2x2, all right at the first try.
+const std::string kZifInput = "5\n25 3 6 5 4\n";
+const std::string kZifRound = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
+                              kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
+                              " Wszystko dobrze za pierwszym razem !\n";
+const std::string kZifMemory = kFormatLine + "2 2 2 0\n2 3 2 0\n3 1 2 0\n5 1 2 0\n5 5 2 0\n";
+
+std::string ZifFirstRunOutput() {
+  return TitleScreenBytes("wersja 2.0/zif") + Screen(kZifRound) +
+         TableGridBytes(5, {".....", ".22..", "2....", ".....", "2...2"}) + ClosingScreenBytes();
+}
+
+// A practice program with the fixed clock on day |day|, keeping its memory in |place|.
+Finished Practise(const std::string& program, const std::string& input, const MemoryPlace& place,
+                  int day = 0) {
+  std::vector<std::string> env = place.env;
+  env.push_back("FIXED_CLOCK_DAY=" + std::to_string(day));
+  return RunPiped(MakeLaunch(Command(program), TestEnvironment(env)), input, 20000);
+}
+
+// The directory of file |path|.
+std::string DirectoryOf(const std::string& path) {
+  return path.substr(0, path.rfind('/'));
+}
+
+// Makes |dir| and its missing parents.
+void MakeDirectories(const std::string& dir) {
+  for (size_t slash = dir.find('/', 1); slash != std::string::npos;
+       slash = dir.find('/', slash + 1))
+    mkdir(dir.substr(0, slash).c_str(), 0700);
+  mkdir(dir.c_str(), 0700);
+}
+
+bool Exists(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0;
+}
+
+// How many programs wait for a file lock that is held (Linux's list of locks).
+int WaitingForLocks() {
+  std::ifstream locks("/proc/locks");
+  std::string line;
+  int waiting = 0;
+  while (std::getline(locks, line))
+    waiting += line.find("-> FLOCK") != std::string::npos;
+  return waiting;
+}
+
+}  // namespace
+
+TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
+  MemoryPlace place = NewMemoryPlace();
+  const std::string& file = place.file;
+
+  // Day 0, zif: 3x1 and 2x2 are missed once each, the rest right at the first try.
+  Finished first = Practise("zif_fixed_clock", "5\n25\n1 3\n6\n5\n1 4\n", place, 0);
+  ASSERT_TRUE(ExitedWithZero(first.status));
+  std::string round = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
+                      Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) + kWrongShort +
+                      Ask(2, 2) + kRight + Separator() + " Do powtórki:\n   3 x 1 = 3\n" +
+                      "   2 x 2 = 4\n";
+  EXPECT_EQ(first.output, TitleScreenBytes("wersja 2.0/zif") + Screen(round) +
+                              TableGridBytes(5, {".....", ".12..", "1....", ".....", "2...2"}) +
+                              ClosingScreenBytes());
+  EXPECT_EQ(ReadFile(file), kFormatLine + "2 2 1 0\n2 3 2 0\n3 1 1 0\n5 1 2 0\n5 5 2 0\n");
+
+  // Day 1, vek: the two facts in box 1 come first (3x1 before 2x2, as the day's shuffle has
+  // them), then the rest of the day's shuffle; the facts in box 2 are not due before day 2.
+  Finished second = Practise("vek_fixed_clock", "5\n3 4 35 12 56\n", place, 1);
+  ASSERT_TRUE(ExitedWithZero(second.status));
+  round = kPrompt + Ask(3, 1) + kRight + Ask(2, 2) + kRight + Ask(7, 5) + kRight + Ask(6, 2) +
+          kRight + Ask(8, 7) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n";
+  EXPECT_EQ(second.output,
+            TitleScreenBytes("wersja 2.0/vek") + Screen(round) +
+                TableGridBytes(
+                    10, {"..........", ".22.......", "2.........", "..........", "2...2.....",
+                         ".2........", "....2.....", "......2...", "..........", ".........."}) +
+                ClosingScreenBytes());
+  EXPECT_EQ(ReadFile(file), kFormatLine +
+                                "2 2 2 1\n2 3 2 0\n3 1 2 1\n5 1 2 0\n5 5 2 0\n6 2 2 1\n7 5 2 1\n"
+                                "8 7 2 1\n");
+}
+
+TEST(PracticeMemoryThroughAPipe, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
+  const struct {
+    const char* what;
+    std::string text;  // empty: a directory in the file's place
+  } kCases[] = {
+      {"another format", "tabliczka practice 9\n4 4 3 0\n"},
+      {"a line that does not parse", kFormatLine + "4 4 3 0\n7 x 8 1 0\n"},
+      {"a file cut short", kFormatLine + "4 4 3 0\n1 1 2"},
+      {"not text at all", std::string("\x89PNG\r\n\x1A\n\0\0", 10)},
+      {"a directory", ""},
+  };
+  for (const auto& c : kCases) {
+    MemoryPlace place = NewMemoryPlace();
+    const std::string& file = place.file;
+    MakeDirectories(DirectoryOf(file));
+    if (c.text.empty())
+      mkdir(file.c_str(), 0700);
+    else
+      WriteFile(file, c.text);
+    Finished run = Practise("zif_fixed_clock", kZifInput, place);
+    EXPECT_TRUE(ExitedWithZero(run.status)) << c.what;
+    EXPECT_EQ(run.output, ZifFirstRunOutput()) << c.what << ": 4 x 4 is not in the grid";
+    EXPECT_EQ(ReadFile(file), kZifMemory) << c.what << ": a new memory of this round";
+    if (c.text.empty()) {
+      struct stat info;
+      EXPECT_TRUE(stat((file + ".bad").c_str(), &info) == 0 && S_ISDIR(info.st_mode)) << c.what;
+    } else {
+      EXPECT_EQ(ReadFile(file + ".bad"), c.text) << c.what << ": kept aside as it was";
+    }
+  }
+}
+
+TEST(PracticeMemoryThroughAPipe, APlaceThatCannotBeWrittenKeepsNothingAndChangesNothingInTheRound) {
+  // A regular file where the directory should be: nothing can be made there, whoever runs the
+  // tests.
+  MemoryPlace place = NewMemoryPlace();
+  std::string dir = DirectoryOf(place.file);
+  MakeDirectories(DirectoryOf(dir));
+  WriteFile(dir, "a file, not a directory\n");
+  Finished run = Practise("zif_fixed_clock", kZifInput, place);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput());
+  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(ReadFile(dir), "a file, not a directory\n");
+
+  if (ThroughRunner())
+    return;  // the permission bits below are this system's
+  // A directory without write permission: the same, except for a user who may write anyway
+  // (root), for whom the memory is kept as anywhere else.
+  std::string locked = TemporaryDirectory();
+  chmod(locked.c_str(), 0555);
+  bool may_write = access(locked.c_str(), W_OK) == 0;
+  run = Practise("zif_fixed_clock", kZifInput, MemoryPlace{{"XDG_STATE_HOME=" + locked}, ""});
+  chmod(locked.c_str(), 0700);  // so that it can be removed
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput());
+  EXPECT_EQ(ReadFile(locked + "/tabliczka/practice.txt"), may_write ? kZifMemory : "")
+      << (may_write ? "written, as this user may" : "nothing kept");
+}
+
+TEST(PracticeMemoryThroughAPipe, NoStateDirectoryAtAllKeepsNothing) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a runner needs HOME, and wine has a place for the memory without it";
+  // No HOME and no XDG_STATE_HOME, as the other tests run the programs.
+  Finished run = RunPiped(MakeLaunch(Command("zif_fixed_clock"), TestEnvironment()), kZifInput);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput());
+}
+
+TEST(PracticeMemoryThroughAPipe, TwoRoundsAtOnceBothCount) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "the lock is taken here the POSIX way";
+  MemoryPlace place = NewMemoryPlace();
+  const std::string& file = place.file;
+  MakeDirectories(DirectoryOf(file));
+  WriteFile(file, kFormatLine + "9 9 4 0\n");
+
+  // Holding the lock, the test makes both rounds read the memory as it is now and then wait
+  // to write: each must merge with what the other wrote.
+  int lock = open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  Finished five, six;
+  std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, place); });
+  std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", place); });
+  auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (WaitingForLocks() < 2 && std::chrono::steady_clock::now() < give_up)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  int waiting = WaitingForLocks();
+  close(lock);
+  first.join();
+  second.join();
+  EXPECT_EQ(waiting, 2) << "both rounds waited for the lock";
+  EXPECT_TRUE(ExitedWithZero(five.status));
+  EXPECT_TRUE(ExitedWithZero(six.status));
+  // The five facts both rounds had right twice (box 3), 5 x 4 once (box 2), 9 x 9 untouched.
+  EXPECT_EQ(ReadFile(file), kFormatLine +
+                                "2 2 3 0\n2 3 3 0\n3 1 3 0\n5 1 3 0\n5 4 2 0\n"
+                                "5 5 3 0\n9 9 4 0\n");
+  EXPECT_FALSE(Exists(file + ".new"));
+}
