@@ -29,7 +29,8 @@ for program in "${programs[@]}"; do
     failed=1
   fi
   notes=$(sed -n '/^UWAGI$/,/^ZOBACZ TAKŻE$/s/^ *//p' <<<"$shown")
-  for restore in "printf '\\033]110\\a\\033]111\\a'" "printf '\\033]R'"; do
+  for restore in "printf '\\033]110\\a\\033]111\\a'" \
+      "printf '\\033P\\033]110\\a\\033\\\\\\033P\\033]111\\a\\033\\\\'" "printf '\\033]R'"; do
     if ! grep -q -x -F "$restore" <<<"$notes"; then
       echo "$program.6: UWAGI does not show: $restore"
       failed=1
