@@ -1,8 +1,11 @@
 #include "tests/e2e.h"
 
+#include <pwd.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
@@ -52,13 +55,15 @@ std::string ClosingScreenBytes() {
 
 MemoryPlace NewMemoryPlace() {
   if (ThroughRunner()) {
-    // Wine keeps %LOCALAPPDATA% in the profile of the user that USER names, in its prefix, and
-    // takes no LOCALAPPDATA from outside: a user of the test's own gives a memory of its own.
-    static int made = 0;
-    std::string user = "e2e-" + std::to_string(getpid()) + "-" + std::to_string(++made);
-    return {
-        {"USER=" + user},
-        Setting("WINEPREFIX") + "/drive_c/users/" + user + "/AppData/Local/tabliczka/practice.txt"};
+    // Wine keeps %LOCALAPPDATA% in its prefix, in the profile of the user its server was
+    // started for (USER, else the login name), whatever a program's environment says later.
+    // The tests take turns there, each starting with no memory at all.
+    std::string user = Setting("USER");
+    if (const passwd* entry = getpwuid(getuid()); user.empty() && entry)
+      user = entry->pw_name;
+    std::string dir = Setting("WINEPREFIX") + "/drive_c/users/" + user + "/AppData/Local/tabliczka";
+    std::filesystem::remove_all(dir);
+    return {{}, dir + "/practice.txt"};
   }
   std::string dir = TemporaryDirectory();
   return {{"XDG_STATE_HOME=" + dir}, dir + "/tabliczka/practice.txt"};
