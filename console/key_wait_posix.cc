@@ -15,6 +15,9 @@ namespace {
 // inside a handler, which runs with the others blocked.
 volatile sig_atomic_t g_terminal = -1;
 struct termios g_saved_mode;
+// The wait's raw mode as the terminal holds it: read back once set, since a driver may keep a
+// field otherwise than it was asked to, and only this mode is the wait's to give back.
+struct termios g_raw_mode;
 
 // The signals whose default action ends the program, and which a handler may catch. Each of
 // them would leave the terminal raw; the real-time signals (all of them end a program by
@@ -89,13 +92,22 @@ bool TerminalIsOurs() {
   return g_terminal >= 0 && tcgetpgrp(g_terminal) == getpgrp();
 }
 
+// Sets the wait's raw mode, made from the saved one, and notes it as the terminal holds it.
+// Async-signal-safe.
+void SetRawMode() {
+  struct termios raw = RawModeOf(g_saved_mode);
+  tcsetattr(g_terminal, TCSANOW, &raw);
+  if (tcgetattr(g_terminal, &g_raw_mode) != 0)
+    g_raw_mode = raw;
+}
+
 // Gives the terminal its saved mode back where it still holds the wait's raw mode; a mode
 // someone else set since stays. Async-signal-safe.
 void GiveModeBack() {
   struct termios now;
   if (!TerminalIsOurs() || tcgetattr(g_terminal, &now) != 0)
     return;
-  if (SameMode(now, RawModeOf(g_saved_mode)))
+  if (SameMode(now, g_raw_mode))
     tcsetattr(g_terminal, TCSANOW, &g_saved_mode);
 }
 
@@ -106,10 +118,9 @@ void TakeModeAndSetRaw() {
   struct termios now;
   if (!TerminalIsOurs() || tcgetattr(g_terminal, &now) != 0)
     return;
-  if (!SameMode(now, RawModeOf(g_saved_mode)))
+  if (!SameMode(now, g_raw_mode))
     g_saved_mode = now;
-  struct termios raw = RawModeOf(g_saved_mode);
-  tcsetattr(g_terminal, TCSANOW, &raw);
+  SetRawMode();
 }
 
 // Sets |handler| for |signal_number|, with every signal blocked while it runs, so that no two
@@ -262,8 +273,7 @@ void WaitForKey() {
   // the last answer must not end the wait before the closing screen is seen. Discarded before
   // the mode changes, so that a key pressed once the wait's mode holds is never lost.
   tcflush(fd, TCIFLUSH);
-  struct termios raw = RawModeOf(saved);
-  tcsetattr(fd, TCSANOW, &raw);
+  SetRawMode();
   sigprocmask(SIG_SETMASK, &previous_mask, nullptr);
 
   if (ReadFirstByte(fd))

@@ -13,8 +13,8 @@ extern char** environ;
 
 namespace {
 
-// The signals that end a program and are passed on to the one it started. SIGQUIT too, so
-// that Ctrl+\\ still lets the program end before the selector, as it did under system().
+// The signals that end a program and are passed on to the one it started. SIGQUIT too: a
+// quit sent to the selector ends the program first, then the selector, the same way.
 const int kPassedOn[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
 const int kPassedOnCount = sizeof kPassedOn / sizeof kPassedOn[0];
 
@@ -33,7 +33,15 @@ void PassOn(int signal_number, siginfo_t* info, void*) {
   errno = saved_errno;
 }
 
-// Waits for |pid| to end; its waitpid status, or -1.
+// Waits for |pid| to end without collecting it: until it is collected its number stays its
+// own, so a signal passed on meanwhile cannot reach another process that took the number.
+void WaitUntilEnded(pid_t pid) {
+  siginfo_t info;
+  while (waitid(P_PID, pid, &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
+  }
+}
+
+// Collects |pid|, which has ended; its waitpid status, or -1.
 int WaitFor(pid_t pid) {
   int status;
   for (;;) {
@@ -86,9 +94,10 @@ int RunShellLine(const std::string& line) {
   if (started == 0) {
     g_started = pid;
     sigprocmask(SIG_SETMASK, &outside_mask, nullptr);  // one held back is passed on now
-    status = WaitFor(pid);
+    WaitUntilEnded(pid);
     sigprocmask(SIG_BLOCK, &passed_on, nullptr);
     g_started = 0;
+    status = WaitFor(pid);
   }
   for (int i = 0; i < kPassedOnCount; ++i) {
     if (handled[i])

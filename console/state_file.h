@@ -5,6 +5,7 @@
 #ifndef CONSOLE_STATE_FILE_H_
 #define CONSOLE_STATE_FILE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,7 +20,12 @@ enum class FileRead {
   kUnreadable,  // it is there, but reading it failed
 };
 
-/// Reads all of file |path| into |text|.
+/// The largest state file there is reason to read: far more than the programs ever write. A
+/// larger file is not theirs, and reading it whole would only cost memory.
+constexpr size_t kLargestStateFile = 64 * 1024;
+
+/// Reads all of file |path| into |text|. A file larger than kLargestStateFile, or anything but
+/// a regular file, is kUnreadable.
 FileRead ReadStateFile(const std::string& path, std::string& text);
 
 /// A lock held on a state file while it is re-read and replaced.
@@ -35,8 +41,9 @@ bool LockStateFile(const std::string& path, StateLock& lock);
 /// Lets the lock go.
 void UnlockStateFile(StateLock& lock);
 
-/// Writes |text| to a new file beside |path| (|path| ".new"), syncs it to the disk, and renames
-/// it over |path|. True when |path| now holds |text|; on any failure the new file is removed
+/// Writes |text| to a new file beside |path| (|path| ".new", made afresh: whatever a crash or
+/// someone else left under that name is removed first, never written through), syncs it to the
+/// disk, and renames it over |path|. True when |path| now holds |text|; on any failure the new file is removed
 /// and |path| is as it was. Call with the lock held.
 bool ReplaceStateFile(const std::string& path, const std::string& text);
 

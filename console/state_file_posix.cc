@@ -59,7 +59,8 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   if (fd < 0)
     return errno == ENOENT || errno == ENOTDIR ? FileRead::kMissing : FileRead::kUnreadable;
   struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<unsigned long long>(info.st_size) > kLargestStateFile) {
     close(fd);
     return FileRead::kUnreadable;
   }
@@ -75,6 +76,10 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
     if (got == 0)
       break;
     text.append(buffer, static_cast<size_t>(got));
+    if (text.size() > kLargestStateFile) {  // grown since it was looked at
+      close(fd);
+      return FileRead::kUnreadable;
+    }
   }
   close(fd);
   return FileRead::kRead;
@@ -108,7 +113,10 @@ void UnlockStateFile(StateLock& lock) {
 
 bool ReplaceStateFile(const std::string& path, const std::string& text) {
   std::string fresh = path + ".new";
-  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  // Made afresh, never opened through what is there already: a link would have its target
+  // overwritten, a pipe would hold the round (and the lock) for ever.
+  unlink(fresh.c_str());
+  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0)
     return false;
   bool written = WriteAll(fd, text) && fsync(fd) == 0;

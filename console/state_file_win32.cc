@@ -64,8 +64,13 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   char buffer[4096];
   DWORD got = 0;
   bool ok;
-  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0)
+  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) {
     text.append(buffer, got);
+    if (text.size() > kLargestStateFile) {
+      ok = false;
+      break;
+    }
+  }
   CloseHandle(file);
   return ok ? FileRead::kRead : FileRead::kUnreadable;
 }
@@ -96,7 +101,8 @@ void UnlockStateFile(StateLock& lock) {
 
 bool ReplaceStateFile(const std::string& path, const std::string& text) {
   std::wstring fresh = Wide(path + ".new");
-  HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  DeleteFileW(fresh.c_str());  // made afresh, never written through what is left there
+  HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     return false;

@@ -9,10 +9,11 @@
 
 /// Writes |size| stored bytes to standard output's buffer. On a pipe or a file they go out
 /// unchanged; on a terminal each character is converted to the terminal's character set.
-/// Failed writes are ignored.
 void WriteOutput(const char* bytes, size_t size);
 
-/// Sends everything buffered for standard output on to the device. Failures are ignored.
+/// Sends everything buffered for standard output on to the device. Output that is not ready
+/// is waited for; output that can never be delivered (a reader gone, a terminal gone) ends the
+/// program at once, quietly, where the system tells so; any other failure drops the bytes.
 void FlushOutput();
 
 /// The kind of terminal standard output is, decided once: how the console effects are drawn

@@ -69,6 +69,14 @@ void MakeDirectories(const std::string& dir) {
   mkdir(dir.c_str(), 0700);
 }
 
+bool UnderSanitizer() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+  return true;
+#else
+  return false;
+#endif
+}
+
 bool Exists(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0;
@@ -148,6 +156,52 @@ TEST(PracticeMemoryThroughAPipe, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAF
     } else {
       EXPECT_EQ(ReadFile(file + ".bad"), c.text) << c.what << ": kept aside as it was";
     }
+  }
+}
+
+TEST(PracticeMemoryThroughAPipe, AFileFarTooLargeIsKeptAsideUnread) {
+  // A gigabyte where the memory should be (sparse: it takes no disk): not a file the programs
+  // wrote, so it is set aside whole, without being read into memory.
+  MemoryPlace place = NewMemoryPlace();
+  const std::string& file = place.file;
+  MakeDirectories(DirectoryOf(file));
+  WriteFile(file, kFormatLine + "4 4 3 0\n");
+  const off_t kSize = off_t{1} << 30;
+  ASSERT_EQ(truncate(file.c_str(), kSize), 0);
+  Finished run = Practise("zif_fixed_clock", kZifInput, place);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput());
+  EXPECT_EQ(ReadFile(file), kZifMemory);
+  struct stat info;
+  EXPECT_TRUE(stat((file + ".bad").c_str(), &info) == 0 && info.st_size == kSize);
+  if (!ThroughRunner() && !UnderSanitizer()) {  // the program's own peak, not a runner's
+    EXPECT_GT(run.peak_kib, 0) << "the peak was measured";
+    EXPECT_LT(run.peak_kib, 8 * 1024) << "peak " << run.peak_kib << " KiB";
+  }
+}
+
+TEST(PracticeMemoryThroughAPipe, WhatIsLeftUnderTheNewFilesNameIsNeverWrittenThrough) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "pipes and links in the file system are this system's";
+  // A pipe would hold the round, and the lock, for ever; a link would have its target
+  // overwritten. Either is removed and the new file made afresh.
+  for (const char* what : {"a pipe", "a link"}) {
+    MemoryPlace place = NewMemoryPlace();
+    const std::string& file = place.file;
+    MakeDirectories(DirectoryOf(file));
+    std::string target = DirectoryOf(file) + "/precious";
+    WriteFile(target, "not the memory\n");
+    if (std::string(what) == "a pipe")
+      ASSERT_EQ(mkfifo((file + ".new").c_str(), 0600), 0);
+    else
+      ASSERT_EQ(symlink(target.c_str(), (file + ".new").c_str()), 0);
+    Finished run = Practise("zif_fixed_clock", kZifInput, place);
+    EXPECT_FALSE(run.timed_out) << what;
+    EXPECT_TRUE(ExitedWithZero(run.status)) << what;
+    EXPECT_EQ(run.output, ZifFirstRunOutput()) << what;
+    EXPECT_EQ(ReadFile(file), kZifMemory) << what;
+    EXPECT_EQ(ReadFile(target), "not the memory\n") << what;
+    EXPECT_FALSE(Exists(file + ".new")) << what;
   }
 }
 
