@@ -14,12 +14,21 @@ constexpr BlockRow<62> kClosingArt[] = {
     Blocks("...................##.##...##..##..##.###..##..##......##...."),
 };
 
+// KONIEC between |before| and |after| line ends, then the key wait.
+void PutClosingArtAndWait(int before, int after) {
+  PutBlankLines(before);
+  for (int row : {0, 1, 2, 3, 0})
+    PutLine(kClosingArt[row].text());
+  PutBlankLines(after);
+  WaitForKey();
+}
+
 }  // namespace
 
 void PrintClosingScreen() {
-  PutBlankLines(4);
-  for (int row : {0, 1, 2, 3, 0})
-    PutLine(kClosingArt[row].text());
-  PutBlankLines(10);
-  WaitForKey();
+  PutClosingArtAndWait(4, 10);
+}
+
+void PrintPracticeClosingScreen() {
+  PutClosingArtAndWait(1, 0);
 }

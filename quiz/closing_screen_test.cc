@@ -48,3 +48,21 @@ TEST(ClosingScreen, LettersStandInTheirColumns) {
   EXPECT_EQ(top.find('\xDB'), 19u);
   EXPECT_EQ(top.rfind('\xDB'), 60u);
 }
+
+TEST(ClosingScreen, ForPracticeIsKoniecAfterOneEmptyRowThenTheKeyWait) {
+  // Short, so that the table of facts above it stays on a screen of 25 rows.
+  FakeConsoleReset("");
+  PrintClosingScreen();
+  std::string quiz = FakeConsoleOutput();
+  FakeConsoleReset("");
+  PrintPracticeClosingScreen();
+  std::string practice = FakeConsoleOutput();
+  // The quiz's art rows, between its four empty rows and its ten line ends.
+  std::string art = quiz.substr(8, quiz.size() - 8 - 20 - std::string("<key>").size());
+  EXPECT_EQ(practice, "\r\n" + art + "<key>");
+  size_t rows = 0;
+  for (size_t at = practice.find("\r\n"); at != std::string::npos;
+       at = practice.find("\r\n", at + 1))
+    ++rows;
+  EXPECT_EQ(rows, 6u) << "one empty row and the five rows of KONIEC";
+}

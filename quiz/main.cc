@@ -8,10 +8,12 @@
 
 int main() {
   PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
-  if (PRACTICE)
+  if (PRACTICE) {
     RunPracticeRound(RANGE, PracticeMemoryPath());
-  else
+    PrintPracticeClosingScreen();
+  } else {
     RunQuizRound(RANGE);
-  PrintClosingScreen();
+    PrintClosingScreen();
+  }
   return 0;
 }

@@ -46,9 +46,12 @@ std::string TitleScreenBytes(const std::string& version) {
   return FakeConsoleOutput();
 }
 
-std::string ClosingScreenBytes() {
+std::string ClosingScreenBytes(const std::string& program) {
   FakeConsoleReset("");
-  PrintClosingScreen();
+  if (program.rfind("vek", 0) == 0 || program.rfind("zif", 0) == 0)
+    PrintPracticeClosingScreen();
+  else
+    PrintClosingScreen();
   std::string bytes = FakeConsoleOutput();
   return bytes.substr(0, bytes.rfind("<key>"));
 }

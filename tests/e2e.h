@@ -19,10 +19,11 @@ std::vector<std::string> Command(const std::string& name, const std::string& pat
 /// programs beside them (shell scripts, a pseudo-terminal) are skipped then.
 bool ThroughRunner();
 
-/// The stored bytes of the title screen with |version|, and of the closing screen (without its
-/// key wait), as the console layer writes them.
+/// The stored bytes of the title screen with |version|, and of the closing screen of |program|
+/// (a quiz's unless its name starts with vek or zif; without its key wait), as the console
+/// layer writes them.
 std::string TitleScreenBytes(const std::string& version);
-std::string ClosingScreenBytes();
+std::string ClosingScreenBytes(const std::string& program = "qor");
 
 /// A place of its own for the practice memory of one test: the environment entries that point
 /// the programs there (to be added to TestEnvironment), and the file the memory is kept in.

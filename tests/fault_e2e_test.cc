@@ -27,7 +27,7 @@ bool UnderSanitizer() {
 
 // What qor writes when its input has ended at the count prompt.
 std::string EndedAtThePrompt(const std::string& name) {
-  return TitleScreenBytes("wersja 2.0/" + name) + Screen(kPrompt + "\n") + ClosingScreenBytes();
+  return TitleScreenBytes("wersja 2.0/" + name) + Screen(kPrompt + "\n") + ClosingScreenBytes(name);
 }
 
 std::string Ask(int a, int b) {

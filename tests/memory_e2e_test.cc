@@ -45,7 +45,8 @@ const std::string kZifMemory = kFormatLine + "2 2 2 0\n2 3 2 0\n3 1 2 0\n5 1 2 0
 
 std::string ZifFirstRunOutput() {
   return TitleScreenBytes("wersja 2.0/zif") + Screen(kZifRound) +
-         TableGridBytes(5, {".....", ".22..", "2....", ".....", "2...2"}) + ClosingScreenBytes();
+         TableGridBytes(5, {".....", ".22..", "2....", ".....", "2...2"}) +
+         ClosingScreenBytes("zif");
 }
 
 // A practice program with the fixed clock on day |day|, keeping its memory in |place|.
@@ -107,7 +108,7 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
                       "   2 x 2 = 4\n";
   EXPECT_EQ(first.output, TitleScreenBytes("wersja 2.0/zif") + Screen(round) +
                               TableGridBytes(5, {".....", ".12..", "1....", ".....", "2...2"}) +
-                              ClosingScreenBytes());
+                              ClosingScreenBytes("zif"));
   EXPECT_EQ(ReadFile(file), kFormatLine + "2 2 1 0\n2 3 2 0\n3 1 1 0\n5 1 2 0\n5 5 2 0\n");
 
   // Day 1, vek: the two facts in box 1 come first (3x1 before 2x2, as the day's shuffle has
@@ -121,7 +122,7 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
                 TableGridBytes(
                     10, {"..........", ".22.......", "2.........", "..........", "2...2.....",
                          ".2........", "....2.....", "......2...", "..........", ".........."}) +
-                ClosingScreenBytes());
+                ClosingScreenBytes("vek"));
   EXPECT_EQ(ReadFile(file), kFormatLine +
                                 "2 2 2 1\n2 3 2 0\n3 1 2 1\n5 1 2 0\n5 5 2 0\n6 2 2 1\n7 5 2 1\n"
                                 "8 7 2 1\n");

@@ -81,8 +81,8 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
   };
   for (const auto& c : kCases) {
     Finished run = RunQuiz(c.program, c.input);
-    EXPECT_EQ(run.output,
-              TitleScreenBytes(c.version) + Screen(c.round) + c.grid + ClosingScreenBytes())
+    EXPECT_EQ(run.output, TitleScreenBytes(c.version) + Screen(c.round) + c.grid +
+                              ClosingScreenBytes(c.program))
         << c.program;
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.program;
     EXPECT_FALSE(run.timed_out) << c.program << " waited for a key with no terminal";
@@ -94,7 +94,8 @@ TEST(ProgramsThroughAPipe, EndOfInputAtTheCountPromptGoesStraightToTheClosingScr
   for (const char* name : {"qor", "pym", "vek", "zif"}) {
     Finished run = RunQuiz(name, "");
     std::string version = std::string("wersja 2.0/") + name;
-    EXPECT_EQ(run.output, TitleScreenBytes(version) + Screen(kPrompt + "\n") + ClosingScreenBytes())
+    EXPECT_EQ(run.output,
+              TitleScreenBytes(version) + Screen(kPrompt + "\n") + ClosingScreenBytes(name))
         << name;
     EXPECT_TRUE(ExitedWithZero(run.status)) << name;
   }
