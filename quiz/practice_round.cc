@@ -34,8 +34,32 @@ void NoteMissed(Missed& missed, Question question, int32_t range) {
   missed.indices[missed.count++] = index;
 }
 
+// The round's outcomes and the memory they are kept in, kept as the round goes.
+struct RoundMemory {
+  const std::string& path;
+  Memory memory;  // as last kept: what the table at the end shows
+  RoundOutcomes outcomes;
+  int32_t today;
+};
+
+// Notes that |question| was answered right or wrong, and keeps the memory at once where that
+// changes the fact's outcome for the round: at most twice a fact (right at the first try, then
+// missed when it comes again). So a round ended by Ctrl+C or a closed window loses nothing
+// answered; and moving a fact up and then back to box 1 ends where the whole round applied at
+// once would.
+void NoteOutcome(RoundMemory& round, Question question, bool right) {
+  Outcome& outcome = round.outcomes.facts[MemoryIndex(question)];
+  Outcome now = right && outcome != Outcome::kMissed ? Outcome::kRight : Outcome::kMissed;
+  if (now == outcome)
+    return;
+  outcome = now;
+  RoundOutcomes change;
+  change.facts[MemoryIndex(question)] = now;
+  round.memory = KeepRound(round.path, round.memory, change, round.today);
+}
+
 // Asks |question| until it is answered right. False when input ends first.
-bool PractiseQuestion(Question question, int32_t range, Missed& missed) {
+bool PractiseQuestion(Question question, int32_t range, Missed& missed, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
     PutQuestion(question);
     std::optional<int32_t> answer = ReadAnswerOrEnd();
@@ -45,6 +69,7 @@ bool PractiseQuestion(Question question, int32_t range, Missed& missed) {
       RunCommand("color 07");
       PutBlankLines(1);
       PutLine(kRight);
+      NoteOutcome(round, question, true);
       return true;
     }
     RunCommand("color 0C");
@@ -58,6 +83,7 @@ bool PractiseQuestion(Question question, int32_t range, Missed& missed) {
     } else {
       PutCorrection(question);
     }
+    NoteOutcome(round, question, false);
   }
 }
 
@@ -90,23 +116,14 @@ void RunPracticeRound(int32_t range, const std::string& memory_path) {
   // One reading of the clock both seeds the shuffle and tells the day.
   uint32_t now = ClockSeconds();
   SeedGenerator(now);
-  int32_t today = DayOfClock(now);
-  Memory memory = LoadMemory(memory_path);
+  RoundMemory round{memory_path, LoadMemory(memory_path), {}, DayOfClock(now)};
   Deck deck = NewDeck(range);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, memory, today);
+  PutDueFactsFirst(deck, round.memory, round.today);
   Missed missed;
-  RoundOutcomes outcomes;
   bool finished = true;
-  for (int32_t i = 0; i < *count && finished; ++i) {
-    Question question = DealQuestion(deck);
-    finished = PractiseQuestion(question, range, missed);
-    Outcome& outcome = outcomes.facts[MemoryIndex(question)];
-    if (missed.listed[(question.a - 1) * range + (question.b - 1)])
-      outcome = Outcome::kMissed;
-    else if (finished)
-      outcome = Outcome::kRight;
-  }
+  for (int32_t i = 0; i < *count && finished; ++i)
+    finished = PractiseQuestion(DealQuestion(deck), range, missed, round);
   PutSummary(missed, finished, range);
-  PutTableGrid(KeepRound(memory_path, memory, outcomes, today), range);
+  PutTableGrid(round.memory, range);
 }

@@ -128,6 +128,18 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
                                 "8 7 2 1\n");
 }
 
+TEST(PracticeMemoryThroughAPipe, ARoundEndedHalfWayKeepsWhatWasAnswered) {
+  // zif asks 5x5, 3x1, 2x3, ...: two right answers and a wrong one, then the round is ended the
+  // hardest way while it waits for the next try (as by a closed window or a power cut).
+  MemoryPlace place = NewMemoryPlace();
+  std::vector<std::string> env = place.env;
+  env.push_back("FIXED_CLOCK_DAY=0");
+  Finished run = RunPiped(MakeLaunch(Command("zif_fixed_clock"), TestEnvironment(env)),
+                          {{"5\n25 3 7\n", 1}, {"6\n", 1, 60000}}, 3000);
+  EXPECT_TRUE(run.timed_out) << "still waiting for the next try when it was ended";
+  EXPECT_EQ(ReadFile(place.file), kFormatLine + "2 3 1 0\n3 1 2 0\n5 5 2 0\n");
+}
+
 TEST(PracticeMemoryThroughAPipe, AFileThatCannotBeUsedIsKeptAsideAndTheRoundIsAFirstRun) {
   const struct {
     const char* what;
