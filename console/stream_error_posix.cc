@@ -37,10 +37,10 @@ bool RetryAfterStreamError(int fd, int error, short events) {
       WaitUntilReady(fd, events);
       return true;
     case EPIPE:
-      EndBySignal(SIGPIPE);
+      EndBySignal(SIGPIPE);  // does not return
     case EIO:
       if (!IsFileOrDisk(fd))
-        EndBySignal(SIGHUP);
+        EndBySignal(SIGHUP);  // does not return
       return false;
     default:
       return false;
