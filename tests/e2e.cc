@@ -88,3 +88,11 @@ std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {
 bool ExitedWithZero(int status) {
   return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+bool UnderSanitizer() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+  return true;
+#else
+  return false;
+#endif
+}

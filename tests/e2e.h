@@ -40,4 +40,8 @@ std::string TableGridBytes(int range, const std::vector<std::string>& boxes);
 /// True when the child ended by itself with status 0.
 bool ExitedWithZero(int status);
 
+/// True when the tests are built with the address or undefined-behaviour sanitizer, whose own
+/// memory makes a program's peak far larger than it is.
+bool UnderSanitizer();
+
 #endif  // TESTS_E2E_H_

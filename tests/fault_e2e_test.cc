@@ -17,14 +17,6 @@ namespace {
 
 const std::string kPrompt = " Ile chcesz pytań ? ";
 
-bool UnderSanitizer() {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-  return true;
-#else
-  return false;
-#endif
-}
-
 // What qor writes when its input has ended at the count prompt.
 std::string EndedAtThePrompt(const std::string& name) {
   return TitleScreenBytes("wersja 2.0/" + name) + Screen(kPrompt + "\n") + ClosingScreenBytes(name);

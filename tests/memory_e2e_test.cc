@@ -70,14 +70,6 @@ void MakeDirectories(const std::string& dir) {
   mkdir(dir.c_str(), 0700);
 }
 
-bool UnderSanitizer() {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-  return true;
-#else
-  return false;
-#endif
-}
-
 bool Exists(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0;
