@@ -7,9 +7,9 @@
 #include <string>
 
 #include "console/console_effects.h"
-#include "console/input_posix.h"
+#include "console/input_stream.h"
+#include "console/output_stream.h"
 #include "console/shell_posix.h"
-#include "console/stream.h"
 
 int RunCommand(std::string_view commandLine) {
   if (std::optional<std::string_view> effect = ConsoleEffectBytes(OutputTerminal(), commandLine)) {
@@ -26,9 +26,12 @@ int RunCommand(std::string_view commandLine) {
 }
 
 void AppendProgramDirectoryToPath() {
+  // /proc/self/exe is Linux's; where the system has no such link, nothing is added. A name
+  // that fills the whole buffer may have been cut short, and a wrong directory is worse than
+  // none.
   char self[4096];
-  ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (length <= 0)
+  ssize_t length = readlink("/proc/self/exe", self, sizeof self);
+  if (length <= 0 || static_cast<size_t>(length) >= sizeof self)
     return;
   std::string directory(self, static_cast<size_t>(length));
   size_t slash = directory.rfind('/');

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "console/stream.h"
+#include "console/output_stream.h"
 
 int RunCommand(std::string_view commandLine) {
   // "cls" and "color" are the command interpreter's own; everything runs through it.

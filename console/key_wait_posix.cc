@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "console/system_posix.h"
+
 namespace {
 
 // What the signal handlers below must reach: the terminal being waited on (-1 when no wait
@@ -123,24 +125,13 @@ void TakeModeAndSetRaw() {
   SetRawMode();
 }
 
-// Sets |handler| for |signal_number|, with every signal blocked while it runs, so that no two
-// of these handlers ever run at once. Async-signal-safe.
-void SetHandler(int signal_number, void (*handler)(int)) {
+// The action that runs |handler| with every signal blocked, so that no two of these handlers
+// ever run at once. Async-signal-safe.
+struct sigaction ActionOf(void (*handler)(int)) {
   struct sigaction action = {};
   action.sa_handler = handler;
   sigfillset(&action.sa_mask);
-  sigaction(signal_number, &action, nullptr);
-}
-
-// Lets |signal_number|, sent again with its default action, take effect now: it is blocked
-// while its handler runs.
-void RaiseWithDefaultAction(int signal_number) {
-  SetHandler(signal_number, SIG_DFL);
-  raise(signal_number);
-  sigset_t only;
-  sigemptyset(&only);
-  sigaddset(&only, signal_number);
-  sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  return action;
 }
 
 // Gives the terminal its mode back, then lets the signal end the program as it would have.
@@ -160,7 +151,8 @@ void StopHandler(int signal_number) {
   sigemptyset(&only);
   sigaddset(&only, signal_number);
   sigprocmask(SIG_BLOCK, &only, nullptr);
-  SetHandler(signal_number, StopHandler);
+  struct sigaction again = ActionOf(StopHandler);
+  sigaction(signal_number, &again, nullptr);
   TakeModeAndSetRaw();
   errno = saved_errno;
 }
@@ -173,58 +165,48 @@ void ContinueHandler(int) {
   errno = saved_errno;
 }
 
-// The action for each signal the wait handles, and what was there before.
+// A signal the wait handles, with its handler and what was there before.
 struct Handled {
-  int number;
   void (*handler)(int);
-  struct sigaction previous;
-  bool taken;
+  TakenSignal signal;
 };
 
 // Every signal the wait handles, each once, with its handler; returns how many. Signal
 // numbers are below NSIG, so NSIG places are enough.
 int ListHandledSignals(Handled (&handled)[NSIG]) {
   int count = 0;
+  auto add = [&](int number, void (*handler)(int)) {
+    handled[count] = Handled{handler, {}};
+    handled[count++].signal.number = number;
+  };
   for (const EndingSignal& ending : kEndingSignals)
-    handled[count++] = {ending.number, EndingHandler, {}, false};
+    add(ending.number, EndingHandler);
+#if defined(SIGRTMIN) && defined(SIGRTMAX)  // the real-time signals, where the system has them
   for (int real_time = SIGRTMIN; real_time <= SIGRTMAX; ++real_time)
-    handled[count++] = {real_time, EndingHandler, {}, false};
+    add(real_time, EndingHandler);
+#endif
   for (int stop : kStopSignals)
-    handled[count++] = {stop, StopHandler, {}, false};
-  handled[count++] = {SIGCONT, ContinueHandler, {}, false};
+    add(stop, StopHandler);
+  add(SIGCONT, ContinueHandler);
   return count;
 }
 
 // Puts the handlers in place of the default actions. A signal ignored or handled otherwise
 // from the start keeps that: under nohup, a hang-up does not end the program now either.
 void TakeSignals(Handled* handled, int count) {
-  for (int i = 0; i < count; ++i) {
-    if (sigaction(handled[i].number, nullptr, &handled[i].previous) != 0 ||
-        handled[i].previous.sa_handler != SIG_DFL)
-      continue;
-    SetHandler(handled[i].number, handled[i].handler);
-    handled[i].taken = true;
-  }
+  for (int i = 0; i < count; ++i)
+    TakeSignal(handled[i].signal, ActionOf(handled[i].handler));
 }
 
-void GiveSignalsBack(const Handled* handled, int count) {
-  for (int i = 0; i < count; ++i) {
-    if (handled[i].taken)
-      sigaction(handled[i].number, &handled[i].previous, nullptr);
-  }
+void GiveSignalsBack(Handled* handled, int count) {
+  for (int i = 0; i < count; ++i)
+    GiveSignalBack(handled[i].signal);
 }
 
 // Waits for the first byte of a key. False when the terminal is gone (hang-up, read error).
 bool ReadFirstByte(int fd) {
-  for (;;) {
-    char byte;
-    ssize_t got = read(fd, &byte, 1);
-    if (got == 1)
-      return true;
-    if (got < 0 && errno == EINTR)
-      continue;
-    return false;
-  }
+  char byte;
+  return RetryOnInterrupt([&] { return read(fd, &byte, 1); }) == 1;
 }
 
 // A cursor or function key sends several bytes at once. Takes the rest of them: whatever
@@ -232,9 +214,7 @@ bool ReadFirstByte(int fd) {
 void DrainKeySequence(int fd) {
   for (;;) {
     struct pollfd ready = {fd, POLLIN, 0};
-    int count = poll(&ready, 1, 50);
-    if (count < 0 && errno == EINTR)
-      continue;
+    int count = RetryOnInterrupt([&] { return poll(&ready, 1, 50); });
     if (count <= 0 || !(ready.revents & POLLIN))
       return;
     char rest[64];
@@ -264,7 +244,7 @@ void WaitForKey() {
   sigset_t blocked, previous_mask;
   sigemptyset(&blocked);
   for (int i = 0; i < count; ++i)
-    sigaddset(&blocked, handled[i].number);
+    sigaddset(&blocked, handled[i].signal.number);
   sigprocmask(SIG_BLOCK, &blocked, &previous_mask);
   g_saved_mode = saved;
   g_terminal = fd;

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "console/stream.h"
+#include "console/output_stream.h"
 
 void PutText(std::string_view text) {
   WriteOutput(text.data(), text.size());

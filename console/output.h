@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+/// The console's width in columns: full-width rows and centred text are laid out on it.
+constexpr int32_t kConsoleWidth = 80;
+
 /// Writes the bytes of |text|, no line end.
 void PutText(std::string_view text);
 

@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "console/stream_error_posix.h"
+#include "console/system_posix.h"
 
 extern char** environ;
 
@@ -23,12 +23,23 @@ const int kPassedOnCount = sizeof kPassedOn / sizeof kPassedOn[0];
 volatile sig_atomic_t g_started = 0;
 volatile sig_atomic_t g_received = 0;
 
+// True when the kernel sent the signal itself (the terminal's Ctrl+C or hang-up), rather than a
+// process with kill. Only Linux tells so; elsewhere every signal counts as sent by a process.
+bool SentByKernel(const siginfo_t* info) {
+#ifdef SI_KERNEL
+  return info && info->si_code == SI_KERNEL;
+#else
+  (void)info;
+  return false;
+#endif
+}
+
 // Notes the signal and hands it on. One that the kernel sent (the terminal's Ctrl+C or
 // hang-up) went to the whole foreground process group, the started program included.
 void PassOn(int signal_number, siginfo_t* info, void*) {
   int saved_errno = errno;
   g_received = signal_number;
-  if (g_started > 0 && (!info || info->si_code != SI_KERNEL))
+  if (g_started > 0 && !SentByKernel(info))
     kill(static_cast<pid_t>(g_started), signal_number);
   errno = saved_errno;
 }
@@ -37,19 +48,13 @@ void PassOn(int signal_number, siginfo_t* info, void*) {
 // own, so a signal passed on meanwhile cannot reach another process that took the number.
 void WaitUntilEnded(pid_t pid) {
   siginfo_t info;
-  while (waitid(P_PID, pid, &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
-  }
+  RetryOnInterrupt([&] { return waitid(P_PID, pid, &info, WEXITED | WNOWAIT); });
 }
 
 // Collects |pid|, which has ended; its waitpid status, or -1.
 int WaitFor(pid_t pid) {
   int status;
-  for (;;) {
-    if (waitpid(pid, &status, 0) == pid)
-      return status;
-    if (errno != EINTR)
-      return -1;
-  }
+  return RetryOnInterrupt([&] { return waitpid(pid, &status, 0); }) == pid ? status : -1;
 }
 
 }  // namespace
@@ -63,17 +68,15 @@ int RunShellLine(const std::string& line) {
   // it on to.
   sigprocmask(SIG_BLOCK, &passed_on, &outside_mask);
 
-  struct sigaction previous[kPassedOnCount];
-  bool handled[kPassedOnCount] = {};
+  // One ignored from the start (a job started with &, nohup) stays so.
+  struct sigaction pass_on = {};
+  pass_on.sa_sigaction = PassOn;
+  pass_on.sa_flags = SA_SIGINFO;  // no SA_RESTART: the wait below sees each signal
+  pass_on.sa_mask = passed_on;
+  TakenSignal taken[kPassedOnCount];
   for (int i = 0; i < kPassedOnCount; ++i) {
-    sigaction(kPassedOn[i], nullptr, &previous[i]);
-    if (previous[i].sa_handler == SIG_IGN)
-      continue;  // ignored from the start (a job started with &, nohup): stays so
-    struct sigaction pass_on = {};
-    pass_on.sa_sigaction = PassOn;
-    pass_on.sa_flags = SA_SIGINFO;  // no SA_RESTART: the wait below sees each signal
-    pass_on.sa_mask = passed_on;
-    handled[i] = sigaction(kPassedOn[i], &pass_on, nullptr) == 0;
+    taken[i].number = kPassedOn[i];
+    TakeSignal(taken[i], pass_on);
   }
 
   // The started program gets the mask this program had; a handler does not outlive exec.
@@ -99,10 +102,8 @@ int RunShellLine(const std::string& line) {
     g_started = 0;
     status = WaitFor(pid);
   }
-  for (int i = 0; i < kPassedOnCount; ++i) {
-    if (handled[i])
-      sigaction(kPassedOn[i], &previous[i], nullptr);
-  }
+  for (TakenSignal& signal : taken)
+    GiveSignalBack(signal);
   int received = g_received;
   g_received = 0;
   if (received != 0)

@@ -3,9 +3,10 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
+
+#include "console/system_posix.h"
 
 namespace {
 
@@ -20,8 +21,7 @@ bool IsFileOrDisk(int fd) {
 // read or write will then show.
 void WaitUntilReady(int fd, short events) {
   struct pollfd ready = {fd, events, 0};
-  while (poll(&ready, 1, -1) < 0 && errno == EINTR) {
-  }
+  RetryOnInterrupt([&] { return poll(&ready, 1, -1); });
 }
 
 }  // namespace
@@ -45,17 +45,4 @@ bool RetryAfterStreamError(int fd, int error, short events) {
     default:
       return false;
   }
-}
-
-void EndBySignal(int signal_number) {
-  struct sigaction default_action = {};
-  default_action.sa_handler = SIG_DFL;
-  sigemptyset(&default_action.sa_mask);
-  sigaction(signal_number, &default_action, nullptr);
-  sigset_t only;
-  sigemptyset(&only);
-  sigaddset(&only, signal_number);
-  raise(signal_number);                      // pending here if it is blocked ...
-  sigprocmask(SIG_UNBLOCK, &only, nullptr);  // ... and delivered here
-  _exit(128 + signal_number);                // not reached: every one used ends the process
 }

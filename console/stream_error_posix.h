@@ -15,9 +15,4 @@
 /// that is dropped.
 bool RetryAfterStreamError(int fd, int error, short events);
 
-/// Ends the program by |signal_number| with its default action, as if the signal had come
-/// from outside and nothing had caught it, blocked it or ignored it. No exit handler runs, so
-/// nothing still buffered is written.
-[[noreturn]] void EndBySignal(int signal_number);
-
 #endif  // CONSOLE_STREAM_ERROR_POSIX_H_

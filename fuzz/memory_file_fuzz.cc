@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "quiz/memory.h"
+#include "practice/memory.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "console/stream.h"
+#include "console/input_stream.h"
 #include "console/testing/fake_console.h"
 #include "fuzz/fuzz_check.h"
 #include "selector/menu_reader.h"

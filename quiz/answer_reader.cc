@@ -1,13 +1,9 @@
 #include "quiz/answer_reader.h"
 
-#include "console/stream.h"
+#include "console/input_stream.h"
+#include "console/output_stream.h"
 
 namespace {
-
-bool IsSpace(int byte) {
-  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
-         byte == '\r';
-}
 
 // A word longer than 9 characters is never a valid answer, so 10 show all that matters.
 constexpr size_t kKeptLength = 10;
@@ -32,14 +28,14 @@ std::optional<int32_t> ReadAnswerOrEnd() {
   if (!InputEnded())
     FlushOutput();  // the prompt is on screen before the wait for the answer
   int byte = ReadInputByte();
-  while (IsSpace(byte))
+  while (IsSpaceByte(byte))
     byte = ReadInputByte();
   if (byte < 0)
     return std::nullopt;
 
   char word[kKeptLength];
   size_t length = 0;
-  for (; byte >= 0 && !IsSpace(byte); byte = ReadInputByte()) {
+  for (; byte >= 0 && !IsSpaceByte(byte); byte = ReadInputByte()) {
     if (length < kKeptLength)
       word[length++] = static_cast<char>(byte);
   }

@@ -30,21 +30,22 @@ Question DrawQuestion(int32_t range) {
   return Question{FirstFactor(r1, range), SecondFactor(r2, range)};
 }
 
-void PutQuestion(Question question) {
-  PutBlankLines(1);
-  PutText(kQuestionStart);
+void PutFact(Question question) {
   PutNumber(question.a);
   PutText(kTimes);
   PutNumber(question.b);
   PutText(kEquals);
 }
 
+void PutQuestion(Question question) {
+  PutBlankLines(1);
+  PutText(kQuestionStart);
+  PutFact(question);
+}
+
 void PutCorrection(Question question) {
   PutText(kWrong);
-  PutNumber(question.a);
-  PutText(kTimes);
-  PutNumber(question.b);
-  PutText(kEquals);
+  PutFact(question);
   PutNumber(question.a * question.b);
   PutChar(kBell);
   EndLine();
@@ -52,7 +53,7 @@ void PutCorrection(Question question) {
 
 void PutSeparatorRow() {
   PutBlankLines(1);
-  for (int i = 0; i < 80; ++i)
+  for (int i = 0; i < kConsoleWidth; ++i)
     PutChar(kFullBlock);
   PutBlankLines(2);
 }

@@ -6,34 +6,19 @@
 
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
+#include "quiz/testing/round_screen.h"
 
 namespace {
 
-// Pieces of a round's expected screen, as UTF-8 lines.
-const std::string kPrompt = " Ile chcesz pytań ? ";
-const std::string kRefusal = "\n za mało !\n\n" + kPrompt;
+using round_screen::Ask;
+using round_screen::kPrompt;
+using round_screen::kRefusal;
+using round_screen::Result;
 
-std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
-}
-
-const std::string kRight = "<color 07>\n Dobrze !\n";
+const std::string kRight = "<color 07>" + round_screen::kRight;
 
 std::string Wrong(int a, int b) {
-  return "<color 0C>\n Wcale nie !     " + std::to_string(a) + " x " + std::to_string(b) + " = " +
-         std::to_string(a * b) + "\a\n";
-}
-
-std::string Blocks80() {
-  std::string row;
-  for (int i = 0; i < 80; ++i)
-    row += "█";
-  return row;
-}
-
-std::string Result(int score, int count) {
-  return "\n" + Blocks80() + "\n\n Twój wynik to: " + std::to_string(score) + " na " +
-         std::to_string(count) + ".\n";
+  return "<color 0C>" + round_screen::Wrong(a, b);
 }
 
 std::string PlayRound(int32_t range, const std::string& input,

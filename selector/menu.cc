@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "console/command.h"
+#include "console/input_stream.h"
 #include "console/output.h"
-#include "console/stream.h"
 #include "console/title_screen.h"
 #include "selector/menu_reader.h"
 

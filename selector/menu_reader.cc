@@ -1,13 +1,9 @@
 #include "selector/menu_reader.h"
 
-#include "console/stream.h"
+#include "console/input_stream.h"
+#include "console/output_stream.h"
 
 namespace {
-
-bool IsSpace(int byte) {
-  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
-         byte == '\r';
-}
 
 bool IsDigit(int byte) {
   return byte >= '0' && byte <= '9';
@@ -23,7 +19,7 @@ void ReadMenuNumber(uint16_t& choice, bool& failed) {
   FlushOutput();
 
   int byte = ReadInputByte();
-  while (IsSpace(byte))
+  while (IsSpaceByte(byte))
     byte = ReadInputByte();
   bool negative = false;
   if (byte == '+' || byte == '-') {

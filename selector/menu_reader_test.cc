@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "console/stream.h"
+#include "console/input_stream.h"
 #include "console/testing/fake_console.h"
 
 TEST(ReadMenuNumber, FollowsTheMenusRules) {

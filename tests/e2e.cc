@@ -9,8 +9,8 @@
 
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
+#include "practice/table_grid.h"
 #include "quiz/closing_screen.h"
-#include "quiz/table_grid.h"
 
 namespace {
 

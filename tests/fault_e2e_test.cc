@@ -11,32 +11,16 @@
 #include <vector>
 
 #include "console/testing/cp852.h"
+#include "quiz/testing/round_screen.h"
 #include "tests/e2e.h"
 
 namespace {
 
-const std::string kPrompt = " Ile chcesz pytań ? ";
+using namespace round_screen;
 
 // What qor writes when its input has ended at the count prompt.
 std::string EndedAtThePrompt(const std::string& name) {
   return TitleScreenBytes("wersja 2.0/" + name) + Screen(kPrompt + "\n") + ClosingScreenBytes(name);
-}
-
-std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
-}
-
-std::string Wrong(int a, int b) {
-  return "\n Wcale nie !     " + std::to_string(a) + " x " + std::to_string(b) + " = " +
-         std::to_string(a * b) + "\a\n";
-}
-
-std::string Result(int score, int count) {
-  std::string row = "\n";
-  for (int i = 0; i < 80; ++i)
-    row += "█";
-  return row + "\n\n Twój wynik to: " + std::to_string(score) + " na " + std::to_string(count) +
-         ".\n";
 }
 
 }  // namespace
@@ -105,7 +89,7 @@ TEST(Faults, NonBlockingInputIsWaitedForAndNothingIsLost) {
   Finished run = RunPiped(launch, answers, 20000);
   std::string round = kPrompt;
   for (int i = 0; i < 5; ++i)
-    round += Ask(9, 5) + "\n Dobrze !\n";
+    round += Ask(9, 5) + kRight;
   EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/qor") + Screen(round + Result(5, 5)) +
                             ClosingScreenBytes());
   EXPECT_TRUE(ExitedWithZero(run.status)) << "status " << run.status;
@@ -149,10 +133,10 @@ TEST(Faults, AGigabyteWordOrRowOfSpaceTakesNoMemoryAndTheRoundGoesOn) {
     std::string expected;  // the round, with qor's fixed clock (9 x 5)
   } kCases[] = {
       {"a 1 GiB word", "7",
-       kPrompt + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) + Wrong(9, 5) +
+       kPrompt + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + kRight + Ask(9, 5) + Wrong(9, 5) +
            Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
       {"a 1 GiB row of whitespace", " \t",
-       kPrompt + Ask(9, 5) + "\n Dobrze !\n" + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) +
+       kPrompt + Ask(9, 5) + kRight + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) +
            Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + Wrong(9, 5) + Result(1, 5)},
   };
   for (const auto& c : kCases) {

@@ -16,25 +16,14 @@
 #include <vector>
 
 #include "console/testing/cp852.h"
+#include "quiz/testing/round_screen.h"
 #include "tests/e2e.h"
 
 namespace {
 
-const std::string kPrompt = " Ile chcesz pytań ? ";
-const std::string kRight = "\n Dobrze !\n";
-const std::string kWrongShort = "\n Wcale nie !\a\n";
+using namespace round_screen;
+
 const std::string kFormatLine = "tabliczka practice 1\n";
-
-std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
-}
-
-std::string Separator() {
-  std::string row = "\n";
-  for (int i = 0; i < 80; ++i)
-    row += "█";
-  return row + "\n\n";
-}
 
 // zif's first run on day 0: 5x5, 3x1, 2x3, 5x1, 2x2, all right at the first try.
 const std::string kZifInput = "5\n25 3 6 5 4\n";

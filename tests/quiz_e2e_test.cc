@@ -7,32 +7,12 @@
 #include <string>
 
 #include "console/testing/cp852.h"
+#include "quiz/testing/round_screen.h"
 #include "tests/e2e.h"
 
 namespace {
 
-const std::string kPrompt = " Ile chcesz pytań ? ";
-const std::string kRefusal = "\n za mało !\n\n" + kPrompt;
-const std::string kRight = "\n Dobrze !\n";
-
-std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
-}
-
-std::string Fact(int a, int b) {
-  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
-}
-
-std::string Wrong(int a, int b) {
-  return "\n Wcale nie !     " + Fact(a, b) + "\a\n";
-}
-
-std::string Separator() {
-  std::string row = "\n";
-  for (int i = 0; i < 80; ++i)
-    row += "█";
-  return row + "\n\n";
-}
+using namespace round_screen;
 
 // Each run with a practice memory of its own, so that each starts as a first run.
 Finished RunQuiz(const std::string& name, const std::string& input) {

@@ -2,8 +2,9 @@
 
 #include "console/clock.h"
 #include "console/command.h"
+#include "console/input_stream.h"
 #include "console/key_wait.h"
-#include "console/stream.h"
+#include "console/output_stream.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "quiz/table_grid.h"
+#include "practice/table_grid.h"
 
 #include <string>
 
@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int32_t kConsoleWidth = 80;
 constexpr int32_t kHeadWidth = 3;  // a factor of up to two digits and a space
 constexpr int32_t kCellWidth = 2;
 

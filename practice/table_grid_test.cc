@@ -1,4 +1,4 @@
-#include "quiz/table_grid.h"
+#include "practice/table_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "console/state_file.h"
+#include "store/state_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

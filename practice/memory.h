@@ -1,18 +1,20 @@
 // What practice remembers of each fact from one round to the next: a Leitner box from 1 to 5
-// and the day it was last asked. A fact answered right at the first try moves up a box, one
-// answered wrong goes back to box 1, and the higher its box the longer until it is due again.
+// and the day it was last asked. A fact answered right at the first try in a round moves up a
+// box, one answered wrong goes back to box 1, and the higher its box the longer until it is due
+// again.
 // Every program shares one memory: the facts up to 5 are the same facts in both ranges.
-#ifndef QUIZ_MEMORY_H_
-#define QUIZ_MEMORY_H_
+#ifndef PRACTICE_MEMORY_H_
+#define PRACTICE_MEMORY_H_
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "quiz/round.h"
+#include "quiz/question.h"
 
 /// The largest factor the memory holds facts for.
 constexpr int32_t kMemoryRange = 10;
+constexpr int32_t kMemoryFacts = kMemoryRange * kMemoryRange;
 constexpr int32_t kTopBox = 5;
 
 /// What is remembered of one fact. Box 0 is a fact never asked (new); its day means nothing.
@@ -23,18 +25,14 @@ struct FactMemory {
 
 /// Every fact a x b with factors from 1 to kMemoryRange, at MemoryIndex(a x b).
 struct Memory {
-  std::array<FactMemory, kMemoryRange * kMemoryRange> facts{};
+  std::array<FactMemory, kMemoryFacts> facts{};
 };
 
-/// How a fact went in one round.
+/// How a fact has gone in one round so far.
 enum class Outcome : uint8_t {
   kNotAsked,
   kRight,   // answered, and right at the first try every time it came
   kMissed,  // answered wrong at least once
-};
-
-struct RoundOutcomes {
-  std::array<Outcome, kMemoryRange * kMemoryRange> facts{};
 };
 
 /// Where fact |question| is kept: (a - 1) * kMemoryRange + (b - 1).
@@ -51,8 +49,9 @@ int32_t BoxAfter(int32_t box, Outcome outcome);
 /// more before (box 1 the next day, box 5 after 16 days). A new fact is not due, it is new.
 bool IsDue(FactMemory fact, int32_t today);
 
-/// Moves each fact asked in the round to its box after |outcomes|, asked on day |today|.
-void ApplyRound(Memory& memory, const RoundOutcomes& outcomes, int32_t today);
+/// Moves the fact at |index| to its box after |outcome|, asked on day |today|; a fact not
+/// asked stays as it was.
+void ApplyOutcome(Memory& memory, int32_t index, Outcome outcome, int32_t today);
 
 /// The memory as text: the format line, then one line "a b box day" per fact asked at least
 /// once, in the order of the table.
@@ -63,4 +62,4 @@ std::string FormatMemory(const Memory& memory);
 /// factor from 1 to 10, a box from 1 to 5, a day from 0, each fact once.
 bool ParseMemory(const std::string& text, Memory& memory);
 
-#endif  // QUIZ_MEMORY_H_
+#endif  // PRACTICE_MEMORY_H_

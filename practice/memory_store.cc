@@ -1,6 +1,6 @@
-#include "quiz/memory_store.h"
+#include "practice/memory_store.h"
 
-#include "console/state_file.h"
+#include "store/state_file.h"
 
 std::string PracticeMemoryPath() {
   return StateFilePath("practice.txt");
@@ -14,13 +14,10 @@ Memory LoadMemory(const std::string& path) {
   return memory;
 }
 
-Memory KeepRound(const std::string& path, const Memory& loaded, const RoundOutcomes& outcomes,
-                 int32_t today) {
-  bool asked = false;
-  for (Outcome outcome : outcomes.facts)
-    asked = asked || outcome != Outcome::kNotAsked;
+Memory KeepOutcome(const std::string& path, const Memory& loaded, int32_t index, Outcome outcome,
+                   int32_t today) {
   StateLock lock;
-  if (asked && !path.empty() && LockStateFile(path, lock)) {
+  if (!path.empty() && LockStateFile(path, lock)) {
     // What the file holds now: nothing where it is missing, also when it was deleted during
     // the round by someone starting afresh.
     Memory kept;
@@ -28,15 +25,14 @@ Memory KeepRound(const std::string& path, const Memory& loaded, const RoundOutco
     FileRead read = ReadStateFile(path, text);
     bool usable =
         read == FileRead::kMissing || (read == FileRead::kRead && ParseMemory(text, kept));
+    // A file that cannot be set aside is not overwritten either.
     if (usable || SetStateFileAside(path)) {
-      ApplyRound(kept, outcomes, today);
-      ReplaceStateFile(path, FormatMemory(kept));
-      UnlockStateFile(lock);
-      return kept;
+      ApplyOutcome(kept, index, outcome, today);
+      if (ReplaceStateFile(path, FormatMemory(kept)))
+        return kept;
     }
-    UnlockStateFile(lock);  // a file that cannot be set aside is not overwritten either
   }
   Memory kept = loaded;
-  ApplyRound(kept, outcomes, today);
+  ApplyOutcome(kept, index, outcome, today);
   return kept;
 }

@@ -1,4 +1,4 @@
-#include "console/stream.h"
+#include "console/output_stream.h"
 
 #include <cstdlib>
 #include <cstring>

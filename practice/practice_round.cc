@@ -1,17 +1,19 @@
+#include "practice/practice_round.h"
+
 #include <array>
 
 #include "console/clock.h"
 #include "console/command.h"
 #include "console/output.h"
+#include "practice/deck.h"
+#include "practice/memory.h"
+#include "practice/memory_store.h"
+#include "practice/table_grid.h"
+#include "practice/wrong_tries.h"
 #include "quiz/answer_reader.h"
-#include "quiz/deck.h"
 #include "quiz/generator.h"
-#include "quiz/memory.h"
-#include "quiz/memory_store.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
-#include "quiz/table_grid.h"
-#include "quiz/wrong_tries.h"
 
 namespace {
 
@@ -19,27 +21,16 @@ namespace {
 // does not know it stops guessing and types it.
 constexpr int kTryShowingProduct = 3;
 
-// The facts answered wrong at least once, each once, in the order they were first missed.
-struct Missed {
-  int32_t count = 0;
-  std::array<int32_t, kMaxDeckRange * kMaxDeckRange> indices{};
-  std::array<bool, kMaxDeckRange * kMaxDeckRange> listed{};
-};
-
-void NoteMissed(Missed& missed, Question question, int32_t range) {
-  int32_t index = (question.a - 1) * range + (question.b - 1);
-  if (missed.listed[index])
-    return;
-  missed.listed[index] = true;
-  missed.indices[missed.count++] = index;
-}
-
-// The round's outcomes and the memory they are kept in, kept as the round goes.
+// How the round has gone so far, and the memory it is kept in as it goes.
 struct RoundMemory {
   const std::string& path;
   Memory memory;  // as last kept: what the table at the end shows
-  RoundOutcomes outcomes;
   int32_t today;
+  std::array<Outcome, kMemoryFacts> outcomes{};  // by MemoryIndex
+  // The facts whose outcome became kMissed, by MemoryIndex, in the order it did: the summary's
+  // list, each fact once.
+  int32_t missed_count = 0;
+  std::array<int32_t, kMemoryFacts> missed{};
 };
 
 // Notes that |question| was answered right or wrong, and keeps the memory at once where that
@@ -48,18 +39,19 @@ struct RoundMemory {
 // answered; and moving a fact up and then back to box 1 ends where the whole round applied at
 // once would.
 void NoteOutcome(RoundMemory& round, Question question, bool right) {
-  Outcome& outcome = round.outcomes.facts[MemoryIndex(question)];
+  int32_t index = MemoryIndex(question);
+  Outcome& outcome = round.outcomes[index];
   Outcome now = right && outcome != Outcome::kMissed ? Outcome::kRight : Outcome::kMissed;
   if (now == outcome)
     return;
   outcome = now;
-  RoundOutcomes change;
-  change.facts[MemoryIndex(question)] = now;
-  round.memory = KeepRound(round.path, round.memory, change, round.today);
+  if (now == Outcome::kMissed)
+    round.missed[round.missed_count++] = index;
+  round.memory = KeepOutcome(round.path, round.memory, index, now, round.today);
 }
 
 // Asks |question| until it is answered right. False when input ends first.
-bool PractiseQuestion(Question question, int32_t range, Missed& missed, RoundMemory& round) {
+bool PractiseQuestion(Question question, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
     PutQuestion(question);
     std::optional<int32_t> answer = ReadAnswerOrEnd();
@@ -74,7 +66,6 @@ bool PractiseQuestion(Question question, int32_t range, Missed& missed, RoundMem
     }
     RunCommand("color 0C");
     PutBlankLines(1);
-    NoteMissed(missed, question, range);
     wrong_tries = CountWrongTry(wrong_tries, kTryShowingProduct);
     if (wrong_tries < kTryShowingProduct) {
       PutText(kWrongShort);
@@ -87,20 +78,17 @@ bool PractiseQuestion(Question question, int32_t range, Missed& missed, RoundMem
   }
 }
 
-void PutSummary(const Missed& missed, bool finished, int32_t range) {
+void PutSummary(const RoundMemory& round, bool finished) {
   PutSeparatorRow();
-  if (finished && missed.count == 0) {
+  if (finished && round.missed_count == 0) {
     PutLine(kAllRight);
     return;
   }
   PutLine(kToReview);
-  for (int32_t i = 0; i < missed.count; ++i) {
-    Question fact = FactOfIndex(missed.indices[i], range);
+  for (int32_t i = 0; i < round.missed_count; ++i) {
+    Question fact = FactOfIndex(round.missed[i], kMemoryRange);
     PutText(kReviewIndent);
-    PutNumber(fact.a);
-    PutText(kTimes);
-    PutNumber(fact.b);
-    PutText(kEquals);
+    PutFact(fact);
     PutNumber(fact.a * fact.b);
     EndLine();
   }
@@ -116,14 +104,13 @@ void RunPracticeRound(int32_t range, const std::string& memory_path) {
   // One reading of the clock both seeds the shuffle and tells the day.
   uint32_t now = ClockSeconds();
   SeedGenerator(now);
-  RoundMemory round{memory_path, LoadMemory(memory_path), {}, DayOfClock(now)};
+  RoundMemory round{memory_path, LoadMemory(memory_path), DayOfClock(now)};
   Deck deck = NewDeck(range);
   ShuffleDeck(deck);
   PutDueFactsFirst(deck, round.memory, round.today);
-  Missed missed;
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
-    finished = PractiseQuestion(DealQuestion(deck), range, missed, round);
-  PutSummary(missed, finished, range);
+    finished = PractiseQuestion(DealQuestion(deck), round);
+  PutSummary(round, finished);
   PutTableGrid(round.memory, range);
 }

@@ -1,10 +1,10 @@
+#include "console/output_device.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 #include <cstdio>
-
-#include "console/output_device.h"
 
 namespace {
 

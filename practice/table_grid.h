@@ -1,10 +1,10 @@
 // The multiplication table drawn as a grid of shades: how well each fact is known.
-#ifndef QUIZ_TABLE_GRID_H_
-#define QUIZ_TABLE_GRID_H_
+#ifndef PRACTICE_TABLE_GRID_H_
+#define PRACTICE_TABLE_GRID_H_
 
 #include <cstdint>
 
-#include "quiz/memory.h"
+#include "practice/memory.h"
 
 /// The code page 852 character a fact in |box| is drawn with: a space for a new fact, the
 /// light shade 0xB0 for box 1, the medium 0xB1 for box 2, the dark 0xB2 for box 3 and the full
@@ -16,4 +16,4 @@ char ShadeOfBox(int32_t box);
 /// it. Each fact is two characters of its shade, the columns one space apart.
 void PutTableGrid(const Memory& memory, int32_t range);
 
-#endif  // QUIZ_TABLE_GRID_H_
+#endif  // PRACTICE_TABLE_GRID_H_

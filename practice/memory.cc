@@ -1,4 +1,4 @@
-#include "quiz/memory.h"
+#include "practice/memory.h"
 
 #include <cstdint>
 
@@ -63,18 +63,16 @@ bool IsDue(FactMemory fact, int32_t today) {
   return fact.box >= 1 && int64_t{today} - fact.day >= (int64_t{1} << (fact.box - 1));
 }
 
-void ApplyRound(Memory& memory, const RoundOutcomes& outcomes, int32_t today) {
-  for (size_t i = 0; i < memory.facts.size(); ++i) {
-    if (outcomes.facts[i] == Outcome::kNotAsked)
-      continue;
-    memory.facts[i].box = BoxAfter(memory.facts[i].box, outcomes.facts[i]);
-    memory.facts[i].day = today;
-  }
+void ApplyOutcome(Memory& memory, int32_t index, Outcome outcome, int32_t today) {
+  if (outcome == Outcome::kNotAsked)
+    return;
+  FactMemory& fact = memory.facts[index];
+  fact = FactMemory{BoxAfter(fact.box, outcome), today};
 }
 
 std::string FormatMemory(const Memory& memory) {
   std::string text = std::string(kFormatLine) + "\n";
-  for (int32_t i = 0; i < kMemoryRange * kMemoryRange; ++i) {
+  for (int32_t i = 0; i < kMemoryFacts; ++i) {
     const FactMemory& fact = memory.facts[i];
     if (fact.box == 0)
       continue;

@@ -1,6 +1,6 @@
 // Counting the wrong tries at one question of a round without points.
-#ifndef QUIZ_WRONG_TRIES_H_
-#define QUIZ_WRONG_TRIES_H_
+#ifndef PRACTICE_WRONG_TRIES_H_
+#define PRACTICE_WRONG_TRIES_H_
 
 #include <cstdint>
 
@@ -12,4 +12,4 @@ constexpr int32_t CountWrongTry(int32_t wrong_tries, int32_t shows_product) {
   return wrong_tries < shows_product ? wrong_tries + 1 : shows_product;
 }
 
-#endif  // QUIZ_WRONG_TRIES_H_
+#endif  // PRACTICE_WRONG_TRIES_H_

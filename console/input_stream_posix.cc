@@ -1,4 +1,4 @@
-#include "console/input_posix.h"
+#include "console/input_stream.h"
 
 #include <poll.h>
 #include <sys/stat.h>
@@ -6,7 +6,6 @@
 
 #include <cerrno>
 
-#include "console/stream.h"
 #include "console/stream_error_posix.h"
 
 // Standard input read straight from descriptor 0 into a buffer of its own. End of input and a

@@ -1,3 +1,5 @@
+#include "console/output_device.h"
+
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -5,7 +7,6 @@
 
 #include <cerrno>
 
-#include "console/output_device.h"
 #include "console/stream_error_posix.h"
 
 OutputDevice FindOutputDevice() {

@@ -1,3 +1,5 @@
+#include "practice/practice_round.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,33 +9,21 @@
 
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
-#include "quiz/round.h"
-#include "quiz/wrong_tries.h"
+#include "practice/wrong_tries.h"
+#include "quiz/testing/round_screen.h"
 
 namespace {
 
-const std::string kPrompt = " Ile chcesz pytań ? ";
+using round_screen::Ask;
+using round_screen::Fact;
+using round_screen::kPrompt;
+using round_screen::Separator;
 
-std::string Fact(int a, int b) {
-  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
-}
-
-std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
-}
-
-const std::string kRight = "<color 07>\n Dobrze !\n";
-const std::string kWrongShort = "<color 0C>\n Wcale nie !\a\n";
+const std::string kRight = "<color 07>" + round_screen::kRight;
+const std::string kWrongShort = "<color 0C>" + round_screen::kWrongShort;
 
 std::string WrongShowingProduct(int a, int b) {
-  return "<color 0C>\n Wcale nie !     " + Fact(a, b) + "\a\n";
-}
-
-std::string Separator() {
-  std::string row = "\n";
-  for (int i = 0; i < 80; ++i)
-    row += "█";
-  return row + "\n\n";
+  return "<color 0C>" + round_screen::Wrong(a, b);
 }
 
 // The grid at the end of a round, from one string of boxes per first factor ('.' new).
@@ -64,14 +54,14 @@ std::string PlayPractice(int32_t range, const std::string& input) {
 
 TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
   std::string input = "5\n25\n1 2 3\n1 1 1 1 6\n5\n4\n";
-  std::string expected =
-      kPrompt + Ask(5, 5) + kRight +  //
-      Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight + Ask(2, 3) +
-      kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) + WrongShowingProduct(2, 3) + Ask(2, 3) +
-      WrongShowingProduct(2, 3) + Ask(2, 3) + kRight +  //
-      Ask(5, 1) + kRight + Ask(2, 2) + kRight +         //
-      Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) + "\n" +
-      Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
+  std::string expected = kPrompt + Ask(5, 5) + kRight +  //
+                         Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
+                         Ask(2, 3) + kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) +
+                         WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
+                         Ask(2, 3) + kRight +                       //
+                         Ask(5, 1) + kRight + Ask(2, 2) + kRight +  //
+                         Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) +
+                         "\n" + Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
@@ -93,7 +83,7 @@ TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
                        Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n" +
                        Grid(5, {".....", ".....", "1....", ".....", "....2"})},
       {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n" +
-                       Grid(5, {".....", ".....", ".....", ".....", "....2"})},
+                      Grid(5, {".....", ".....", ".....", ".....", "....2"})},
       {"", kPrompt + "\n"},
   };
   for (const auto& c : kCases)

@@ -1,4 +1,4 @@
-#include "console/state_file.h"
+#include "store/state_file.h"
 
 #include <windows.h>
 
@@ -25,14 +25,18 @@ std::string Utf8(const std::wstring& wide) {
   return text;
 }
 
-// Makes the directory of |path| and each missing parent. A part that cannot be made (a drive,
-// a network share's name) is passed over; what counts is that the whole directory is there.
-bool MakeDirectories(const std::string& path) {
-  std::wstring wide = Wide(path);
-  size_t last = wide.find_last_of(L"\\/");
-  if (last == std::wstring::npos)
+// The directory part of |path|: everything before its last separator.
+std::string DirectoryOf(const std::string& path) {
+  size_t last = path.find_last_of("\\/");
+  return last == std::string::npos ? std::string() : path.substr(0, last);
+}
+
+// Makes directory |directory| and each missing parent. A part that cannot be made (a drive, a
+// network share's name) is passed over; what counts is that the whole directory is there.
+bool MakeDirectories(const std::string& directory) {
+  if (directory.empty())
     return false;
-  std::wstring dir = wide.substr(0, last);
+  std::wstring dir = Wide(directory);
   for (size_t sep = dir.find_first_of(L"\\/");; sep = dir.find_first_of(L"\\/", sep + 1)) {
     CreateDirectoryW(dir.substr(0, sep).c_str(), nullptr);
     if (sep == std::wstring::npos)
@@ -76,7 +80,7 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
 }
 
 bool LockStateFile(const std::string& path, StateLock& lock) {
-  if (!MakeDirectories(path))
+  if (!MakeDirectories(DirectoryOf(path)))
     return false;
   HANDLE file = CreateFileW(Wide(path + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

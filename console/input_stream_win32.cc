@@ -1,6 +1,6 @@
-#include <cstdio>
+#include "console/input_stream.h"
 
-#include "console/stream.h"
+#include <cstdio>
 
 // Standard input through the C library's stream, whose end-of-file and error indicators are
 // the "ended" state: once either is set, nothing more is read.
@@ -24,4 +24,8 @@ bool InputEnded() {
 void KeepInputForStartedPrograms() {
   // One byte per read: nothing past what is used is ever taken from the device.
   setvbuf(stdin, nullptr, _IONBF, 0);
+}
+
+void GiveBackUnusedInput() {
+  // Nothing is read ahead once KeepInputForStartedPrograms has made the stream unbuffered.
 }

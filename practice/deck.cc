@@ -1,4 +1,4 @@
-#include "quiz/deck.h"
+#include "practice/deck.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "console/state_file.h"
+#include "store/state_file.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -6,6 +6,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "console/system_posix.h"
 
 namespace {
 
@@ -30,9 +32,8 @@ bool MakeDirectories(const std::string& dir) {
 
 bool WriteAll(int fd, const std::string& text) {
   for (size_t done = 0; done < text.size();) {
-    ssize_t written = write(fd, text.data() + done, text.size() - done);
-    if (written < 0 && errno == EINTR)
-      continue;
+    ssize_t written =
+        RetryOnInterrupt([&] { return write(fd, text.data() + done, text.size() - done); });
     if (written <= 0)
       return false;
     done += static_cast<size_t>(written);
@@ -66,9 +67,7 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   }
   char buffer[4096];
   for (;;) {
-    ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR)
-      continue;
+    ssize_t got = RetryOnInterrupt([&] { return read(fd, buffer, sizeof buffer); });
     if (got < 0) {  // a disk error
       close(fd);
       return FileRead::kUnreadable;
@@ -93,11 +92,7 @@ bool LockStateFile(const std::string& path, StateLock& lock) {
     return false;
   // flock waits for a holder in another program; the lock goes with the descriptor, so a
   // program that ends in any way lets it go.
-  int locked;
-  do {
-    locked = flock(fd, LOCK_EX);
-  } while (locked != 0 && errno == EINTR);
-  if (locked != 0) {
+  if (RetryOnInterrupt([&] { return flock(fd, LOCK_EX); }) != 0) {
     close(fd);
     return false;
   }

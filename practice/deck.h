@@ -1,16 +1,17 @@
 // The deck of facts that practice deals its questions from, so that no fact comes again before
 // every fact has come once.
-#ifndef QUIZ_DECK_H_
-#define QUIZ_DECK_H_
+#ifndef PRACTICE_DECK_H_
+#define PRACTICE_DECK_H_
 
 #include <array>
 #include <cstdint>
 
-#include "quiz/memory.h"
-#include "quiz/round.h"
+#include "practice/memory.h"
+#include "quiz/question.h"
 
-/// The largest range a deck holds every fact of.
+/// The largest range a deck holds every fact of: every fact practice remembers.
 constexpr int32_t kMaxDeckRange = 10;
+static_assert(kMaxDeckRange == kMemoryRange, "a deck deals exactly the facts the memory holds");
 
 /// Every fact a x b with factors from 1 to |range|, as indices (a - 1) * range + (b - 1).
 struct Deck {
@@ -39,4 +40,4 @@ Question DealQuestion(Deck& deck);
 /// The fact that card |index| stands for in a deck of |range|.
 Question FactOfIndex(int32_t index, int32_t range);
 
-#endif  // QUIZ_DECK_H_
+#endif  // PRACTICE_DECK_H_

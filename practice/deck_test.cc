@@ -1,0 +1,125 @@
+#include "practice/deck.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "practice/testing/memory_with.h"
+#include "quiz/generator.h"
+
+namespace {
+
+std::vector<int32_t> DealIndices(Deck& deck, int count) {
+  std::vector<int32_t> indices;
+  for (int i = 0; i < count; ++i) {
+    Question q = DealQuestion(deck);
+    indices.push_back((q.a - 1) * deck.range + (q.b - 1));
+  }
+  return indices;
+}
+
+std::vector<int32_t> Cards(const Deck& deck) {
+  return std::vector<int32_t>(deck.cards.begin(), deck.cards.begin() + deck.size);
+}
+
+}  // namespace
+
+TEST(Deck, ShufflesAndReshufflesInTheOrderTheStepsGive) {
+  // Worked out by hand from the shuffle's steps for seed 0: the first deal, then the second
+  // deal after shuffling the deck again as it stood.
+  SeedGenerator(0);
+  Deck deck = NewDeck(5);
+  ShuffleDeck(deck);
+  EXPECT_EQ(DealIndices(deck, 25),
+            (std::vector<int32_t>{24, 10, 7, 20, 6,  23, 22, 16, 8,  1, 0,  18, 19,
+                                  2,  3,  4, 12, 11, 5,  21, 14, 17, 9, 15, 13}));
+  EXPECT_EQ(DealIndices(deck, 25),
+            (std::vector<int32_t>{19, 4,  8,  24, 11, 10, 1,  22, 0, 9,  6,  23, 15,
+                                  2,  14, 18, 13, 21, 3,  17, 7,  5, 12, 20, 16}));
+
+  SeedGenerator(7);
+  Deck big = NewDeck(10);
+  ShuffleDeck(big);
+  EXPECT_EQ(DealIndices(big, 12),
+            (std::vector<int32_t>{66, 70, 37, 82, 95, 62, 31, 92, 29, 52, 71, 16}));
+}
+
+TEST(Deck, EveryDealHoldsEveryFactOnce) {
+  for (int32_t range : {5, 10}) {
+    SeedGenerator(123456789);
+    Deck deck = NewDeck(range);
+    ShuffleDeck(deck);
+    for (int round = 0; round < 3; ++round) {
+      std::set<std::pair<int32_t, int32_t>> facts;
+      for (int32_t i = 0; i < range * range; ++i) {
+        Question q = DealQuestion(deck);
+        ASSERT_TRUE(q.a >= 1 && q.a <= range && q.b >= 1 && q.b <= range);
+        facts.insert({q.a, q.b});
+      }
+      EXPECT_EQ(facts.size(), static_cast<size_t>(range * range))
+          << "range " << range << ", deal " << round;
+    }
+  }
+}
+
+TEST(Deck, IndexOrderBeforeShuffling) {
+  Deck deck = NewDeck(10);
+  Question first = DealQuestion(deck);
+  Question second = DealQuestion(deck);
+  EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(1, 1));
+  EXPECT_EQ(std::make_pair(second.a, second.b), std::make_pair(1, 2));
+  Question fact = FactOfIndex(37, 10);
+  EXPECT_EQ(std::make_pair(fact.a, fact.b), std::make_pair(4, 8));
+}
+
+TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
+  // Seed 0 shuffles a deck of 5 to 24 10 7 20 6 23 22 16 8 1 0 18 19 2 3 4 12 11 5 21 14 17 9
+  // 15 13 (card k is fact (k div 5 + 1) x (k mod 5 + 1)). On day 10: 4x2 (card 16) and 2x4
+  // (card 8) are in box 1 since day 5, 4x2 first in the deck; 5x1 (card 20) in box 1 since day
+  // 9; 1x2 (card 1) in box 2 since day 8; 2x2 (card 6) in box 3 since day 0. Not due: 5x5
+  // (card 24) in box 2 since day 9, 3x3 (card 12) in box 5 since day 0. 7x8 is due but not in
+  // a deck of 5.
+  Memory memory = MemoryWith({{{4, 2}, {1, 5}},
+                              {{2, 4}, {1, 5}},
+                              {{5, 1}, {1, 9}},
+                              {{1, 2}, {2, 8}},
+                              {{2, 2}, {3, 0}},
+                              {{5, 5}, {2, 9}},
+                              {{3, 3}, {5, 0}},
+                              {{7, 8}, {1, 0}}});
+  SeedGenerator(0);
+  Deck deck = NewDeck(5);
+  ShuffleDeck(deck);
+  DealQuestion(deck);
+  PutDueFactsFirst(deck, memory, 10);
+  EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 1,  6,  24, 10, 7,  23, 22, 0,  18, 19,
+                                               2,  3, 4,  12, 11, 5,  21, 14, 17, 9,  15, 13}));
+  Question first = DealQuestion(deck);
+  EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(4, 2)) << "dealt from the front";
+
+  // A deck of 10 indexes the same memory. Seed 7 shuffles it to 66 70 37 82 95 62 31 92 29 ...;
+  // due on day 10 are 7x8 (card 67) and 4x2 (card 31) in box 1, 10x10 (card 99) in box 2.
+  SeedGenerator(7);
+  Deck big = NewDeck(10);
+  ShuffleDeck(big);
+  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}, {{10, 10}, {2, 3}}}), 10);
+  EXPECT_EQ(std::vector<int32_t>(big.cards.begin(), big.cards.begin() + 11),
+            (std::vector<int32_t>{67, 31, 99, 66, 70, 37, 82, 95, 62, 92, 29}));
+}
+
+TEST(DeckWithMemory, NothingDueLeavesTheShuffledOrder) {
+  const Memory kMemories[] = {
+      Memory{},
+      MemoryWith({{{5, 5}, {2, 9}}, {{1, 1}, {1, 10}}, {{3, 3}, {5, 0}}}),
+  };
+  for (const Memory& memory : kMemories) {
+    SeedGenerator(0);
+    Deck deck = NewDeck(5);
+    ShuffleDeck(deck);
+    std::vector<int32_t> shuffled = Cards(deck);
+    PutDueFactsFirst(deck, memory, 10);
+    EXPECT_EQ(Cards(deck), shuffled);
+  }
+}

@@ -1,0 +1,47 @@
+// For the tests: the pieces of the screens a round writes, as UTF-8 text (cp852.h's Screen()
+// turns them into the stored bytes). Without the console effects: a test of the fake console
+// puts its "<color 07>" or "<color 0C>" in front where the round recolours the screen.
+#ifndef QUIZ_TESTING_ROUND_SCREEN_H_
+#define QUIZ_TESTING_ROUND_SCREEN_H_
+
+#include <string>
+
+namespace round_screen {
+
+inline const std::string kPrompt = " Ile chcesz pytań ? ";
+inline const std::string kRefusal = "\n za mało !\n\n" + kPrompt;
+inline const std::string kRight = "\n Dobrze !\n";
+inline const std::string kWrongShort = "\n Wcale nie !\a\n";
+
+/// "a x b = product".
+inline std::string Fact(int a, int b) {
+  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
+}
+
+/// The question's rows, up to where the answer is typed.
+inline std::string Ask(int a, int b) {
+  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
+}
+
+/// A wrong answer that shows the product.
+inline std::string Wrong(int a, int b) {
+  return "\n Wcale nie !     " + Fact(a, b) + "\a\n";
+}
+
+/// The row of 80 full blocks with the empty rows around it.
+inline std::string Separator() {
+  std::string row = "\n";
+  for (int i = 0; i < 80; ++i)
+    row += "█";
+  return row + "\n\n";
+}
+
+/// The end of a scored round.
+inline std::string Result(int score, int count) {
+  return Separator() + " Twój wynik to: " + std::to_string(score) + " na " + std::to_string(count) +
+         ".\n";
+}
+
+}  // namespace round_screen
+
+#endif  // QUIZ_TESTING_ROUND_SCREEN_H_
