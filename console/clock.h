@@ -4,7 +4,12 @@
 
 #include <cstdint>
 
-/// The current time in whole seconds since 1970-01-01 UTC, truncated to its low 32 bits.
+/// The current time in whole seconds since 1970-01-01 UTC, truncated to its low 32 bits: the
+/// seed of the question generator.
 uint32_t ClockSeconds();
+
+/// The current time in whole seconds since 1970-01-01 UTC, whole: negative before 1970, and
+/// past 2106 without wrapping round. For telling the day; it is no seed.
+int64_t WallClockSeconds();
 
 #endif  // CONSOLE_CLOCK_H_

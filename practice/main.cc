@@ -8,7 +8,7 @@
 
 int main() {
   PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
-  RunPracticeRound(RANGE, PracticeMemoryPath());
+  RunPracticeRound(RANGE, PracticeMemoryFile());
   PrintPracticeClosingScreen();
   return 0;
 }

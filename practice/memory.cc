@@ -1,39 +1,71 @@
 #include "practice/memory.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
 // The first line of the file: what it is and the version of its format.
 constexpr char kFormatLine[] = "tabliczka practice 1";
+constexpr int32_t kFormatVersion = 1;
 
-// Reads a decimal number of 1 to 9 digits from |text| at |at|, moving past it.
-bool ReadNumber(const std::string& text, size_t& at, int32_t& value) {
-  size_t start = at;
-  value = 0;
-  while (at < text.size() && at - start < 9 && text[at] >= '0' && text[at] <= '9')
-    value = value * 10 + (text[at++] - '0');
-  return at > start && !(at < text.size() && text[at] >= '0' && text[at] <= '9');
+// The words of |line| (without its line end), split at runs of spaces and tabs.
+std::vector<std::string> WordsOf(const std::string& line) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  while (at < line.size()) {
+    size_t start = line.find_first_not_of(" \t", at);
+    if (start == std::string::npos)
+      break;
+    at = line.find_first_of(" \t", start);
+    if (at == std::string::npos)
+      at = line.size();
+    words.push_back(line.substr(start, at - start));
+  }
+  return words;
 }
 
-// Reads one line "a b box day" (without its line end) into |memory|.
-bool ParseFactLine(const std::string& line, Memory& memory) {
-  int32_t numbers[4];
-  size_t at = 0;
-  for (int i = 0; i < 4; ++i) {
-    if (i > 0 && (at >= line.size() || line[at++] != ' '))
-      return false;
-    if (!ReadNumber(line, at, numbers[i]))
-      return false;
+// |word| as a decimal number of 1 to 9 digits, or -1.
+int32_t NumberOf(const std::string& word) {
+  if (word.empty() || word.size() > 9)
+    return -1;
+  int32_t value = 0;
+  for (char c : word) {
+    if (c < '0' || c > '9')
+      return -1;
+    value = value * 10 + (c - '0');
   }
-  int32_t a = numbers[0], b = numbers[1], box = numbers[2];
-  if (at != line.size() || a < 1 || a > kMemoryRange || b < 1 || b > kMemoryRange || box < 1 ||
-      box > kTopBox)
+  return value;
+}
+
+std::string LowerCase(std::string word) {
+  for (char& c : word) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  }
+  return word;
+}
+
+// What a format line says: this format, a later one, or that the file is no memory at all.
+MemoryText ReadFormatLine(const std::vector<std::string>& words) {
+  if (words.size() != 3 || LowerCase(words[0]) != "tabliczka" ||
+      LowerCase(words[1]) != "practice" || NumberOf(words[2]) < 1)
+    return MemoryText::kNotThisFormat;
+  return NumberOf(words[2]) == kFormatVersion ? MemoryText::kRead : MemoryText::kNewerFormat;
+}
+
+// Reads one fact line "a b box day" into |memory|; false when it is not one. A fact given
+// twice keeps the later day (the later line where the days are the same).
+bool ReadFactLine(const std::vector<std::string>& words, Memory& memory) {
+  if (words.size() != 4)
+    return false;
+  int32_t a = NumberOf(words[0]), b = NumberOf(words[1]), box = NumberOf(words[2]),
+          day = NumberOf(words[3]);
+  if (a < 1 || a > kMemoryRange || b < 1 || b > kMemoryRange || box < 1 || box > kTopBox || day < 0)
     return false;
   FactMemory& fact = memory.facts[MemoryIndex(Question{a, b})];
-  if (fact.box != 0)  // the same fact twice: which one is right cannot be told
-    return false;
-  fact = FactMemory{box, numbers[3]};
+  if (fact.box == 0 || day >= fact.day)
+    fact = FactMemory{box, day};
   return true;
 }
 
@@ -43,8 +75,8 @@ int32_t MemoryIndex(Question question) {
   return (question.a - 1) * kMemoryRange + (question.b - 1);
 }
 
-int32_t DayOfClock(uint32_t seconds) {
-  return static_cast<int32_t>(seconds / 86400);
+int32_t DayOfClock(int64_t seconds) {
+  return seconds < 0 ? 0 : static_cast<int32_t>(seconds / 86400);
 }
 
 int32_t BoxAfter(int32_t box, Outcome outcome) {
@@ -60,7 +92,8 @@ int32_t BoxAfter(int32_t box, Outcome outcome) {
 }
 
 bool IsDue(FactMemory fact, int32_t today) {
-  return fact.box >= 1 && int64_t{today} - fact.day >= (int64_t{1} << (fact.box - 1));
+  return fact.box >= 1 &&
+         (fact.day > today || int64_t{today} - fact.day >= (int64_t{1} << (fact.box - 1)));
 }
 
 void ApplyOutcome(Memory& memory, int32_t index, Outcome outcome, int32_t today) {
@@ -82,23 +115,31 @@ std::string FormatMemory(const Memory& memory) {
   return text;
 }
 
-bool ParseMemory(const std::string& text, Memory& memory) {
+MemoryText ParseMemory(const std::string& text, Memory& memory) {
   Memory read;
-  bool first = true;
-  for (size_t start = 0; start < text.size();) {
+  bool skipped = false;
+  bool format_seen = false;
+  // A byte order mark, as Notepad may put before the first line, is no part of it.
+  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos)
-      return false;  // a last line without its end: the file was cut short
+      end = text.size();  // a last line without its end
     std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
-    if (first ? line != kFormatLine : !ParseFactLine(line, read))
-      return false;
-    first = false;
     start = end + 1;
+    line.erase(line.find_last_not_of('\r') + 1);  // CR LF, or CR CR LF after two editors
+    std::vector<std::string> words = WordsOf(line);
+    if (words.empty() || words[0][0] == '#')
+      continue;  // a blank line or a comment
+    if (!format_seen) {
+      MemoryText format = ReadFormatLine(words);
+      if (format != MemoryText::kRead)
+        return format;
+      format_seen = true;
+    } else if (!ReadFactLine(words, read)) {
+      skipped = true;
+    }
   }
-  if (first)
-    return false;
   memory = read;
-  return true;
+  return skipped ? MemoryText::kReadSkippingLines : MemoryText::kRead;
 }

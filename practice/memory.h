@@ -38,15 +38,17 @@ enum class Outcome : uint8_t {
 /// Where fact |question| is kept: (a - 1) * kMemoryRange + (b - 1).
 int32_t MemoryIndex(Question question);
 
-/// The day that clock reading |seconds| falls on: whole days since 1970-01-01 UTC.
-int32_t DayOfClock(uint32_t seconds);
+/// The day that clock reading |seconds| (since 1970-01-01 UTC, negative before) falls on: whole
+/// days since 1970-01-01, 0 for any time before it.
+int32_t DayOfClock(int64_t seconds);
 
 /// The box a fact in |box| goes to after a round with |outcome|: box 1 when missed; one box up
 /// when right (a new fact to box 2, box 5 stays 5); unchanged when not asked.
 int32_t BoxAfter(int32_t box, Outcome outcome);
 
 /// True when |fact| is due on day |today|: it is in box k and was last asked 2^(k-1) days or
-/// more before (box 1 the next day, box 5 after 16 days). A new fact is not due, it is new.
+/// more before (box 1 the next day, box 5 after 16 days), or on a day after today (a clock
+/// that was wrong). A new fact is not due, it is new.
 bool IsDue(FactMemory fact, int32_t today);
 
 /// Moves the fact at |index| to its box after |outcome|, asked on day |today|; a fact not
@@ -57,9 +59,21 @@ void ApplyOutcome(Memory& memory, int32_t index, Outcome outcome, int32_t today)
 /// once, in the order of the table.
 std::string FormatMemory(const Memory& memory);
 
-/// Reads text written by FormatMemory (line ends LF or CR LF) into |memory|. False when the
-/// format line is not this one or any line does not hold a fact as FormatMemory writes it: a
-/// factor from 1 to 10, a box from 1 to 5, a day from 0, each fact once.
-bool ParseMemory(const std::string& text, Memory& memory);
+/// What the text of a memory file turned out to be.
+enum class MemoryText {
+  kRead,               // every line was understood
+  kReadSkippingLines,  // read, but lines that hold no fact were left out
+  kNewerFormat,        // the file of a later version of the programs
+  kNotThisFormat,      // no memory file at all
+};
+
+/// Reads text written by FormatMemory, or by a person editing it, into |memory|. Forgives what
+/// people and editors do: a byte order mark, CR LF or no end on the last line, spaces and tabs
+/// around and between the fields, blank lines, lines starting with '#', upper case in the
+/// format line, an empty file (an empty memory). A line that holds no fact (a factor outside 1
+/// to 10, a box outside 1 to 5, anything but four numbers) is left out and the rest kept; a
+/// fact given twice keeps its later day. Where the first line that counts is not this format's
+/// line, or is a later version's, |memory| is left as it was.
+MemoryText ParseMemory(const std::string& text, Memory& memory);
 
 #endif  // PRACTICE_MEMORY_H_

@@ -29,10 +29,22 @@ TEST(Memory, DueAfterTwoToThePowerOfBoxLessOneDays) {
     int32_t today;
     bool due;
   } kCases[] = {
-      {{1, 10}, 10, false}, {{1, 10}, 11, true}, {{2, 10}, 11, false}, {{2, 10}, 12, true},
-      {{3, 10}, 13, false}, {{3, 10}, 14, true}, {{4, 10}, 17, false}, {{4, 10}, 18, true},
-      {{5, 10}, 25, false}, {{5, 10}, 26, true}, {{5, 10}, 400, true}, {{0, 0}, 400, false},
-      {{1, 20}, 10, false},  // asked "later" than today: the clock was put back
+      {{1, 10}, 10, false},
+      {{1, 10}, 11, true},
+      {{2, 10}, 11, false},
+      {{2, 10}, 12, true},
+      {{3, 10}, 13, false},
+      {{3, 10}, 14, true},
+      {{4, 10}, 17, false},
+      {{4, 10}, 18, true},
+      {{5, 10}, 25, false},
+      {{5, 10}, 26, true},
+      {{5, 10}, 400, true},
+      {{0, 0}, 400, false},
+      // Asked "later" than today: a clock that was wrong for a while. Due now, not in months.
+      {{1, 20}, 10, true},
+      {{5, 20}, 19, true},
+      {{5, 20}, 20, false},
   };
   for (const auto& c : kCases)
     EXPECT_EQ(IsDue(c.fact, c.today), c.due)
@@ -45,6 +57,9 @@ TEST(Memory, DayOfClock) {
   EXPECT_EQ(DayOfClock(86400), 1);
   EXPECT_EQ(DayOfClock(1796774400), 20796);  // 2026-12-09 00:00 UTC
   EXPECT_EQ(DayOfClock(4294967295u), 49710);
+  EXPECT_EQ(DayOfClock(4294967296 + 86400), 49711) << "no wrap-around past 2106";
+  EXPECT_EQ(DayOfClock(-1), 0) << "a clock before 1970";
+  EXPECT_EQ(DayOfClock(-86400 * 365), 0);
 }
 
 TEST(Memory, ARoundMovesTheFactsItAskedOnly) {
@@ -74,37 +89,57 @@ TEST(Memory, WrittenAsOneLinePerFactAskedAndReadBack) {
   for (const std::string& text : {kText, std::string("tabliczka practice 1\r\n1 2 1 0\r\n"
                                                      "10 10 5 20000\r\n7 8 3 20796\r\n")}) {
     Memory read;
-    ASSERT_TRUE(ParseMemory(text, read)) << text;
+    ASSERT_EQ(ParseMemory(text, read), MemoryText::kRead) << text;
     EXPECT_EQ(FormatMemory(read), kText);
   }
 }
 
-TEST(Memory, AnythingElseDoesNotParseAndLeavesTheMemoryAsItWas) {
-  const char* kCases[] = {
-      "",
-      "tabliczka practice 2\n",
-      "tabliczka practice 1",  // cut short before its line end
-      "tabliczka practice 1\n7 8 3 5",
-      "Tabliczka practice 1\n",
-      "tabliczka practice 1\n\n",
-      "tabliczka practice 1\n7 8 0 5\n",
-      "tabliczka practice 1\n7 8 6 5\n",
-      "tabliczka practice 1\n0 8 1 5\n",
-      "tabliczka practice 1\n7 11 1 5\n",
-      "tabliczka practice 1\n7 8 1\n",
-      "tabliczka practice 1\n7 8 1 5 9\n",
-      "tabliczka practice 1\n7  8 1 5\n",
-      "tabliczka practice 1\n 7 8 1 5\n",
-      "tabliczka practice 1\n7 8 1 5 \n",
-      "tabliczka practice 1\n7 8 1 -5\n",
-      "tabliczka practice 1\n7 x 8 1 5\n",
-      "tabliczka practice 1\n7 8 1 1234567890\n",
-      "tabliczka practice 1\n7 8 1 5\n7 8 2 6\n",
-      "tabliczka practice 1\n7 8 1 5\r\r\n",
+TEST(Memory, ReadAsPeopleAndEditorsWriteItKeepingEveryLineThatHoldsAFact) {
+  const std::string kKept = "tabliczka practice 1\n3 3 2 7\n";  // the memory before
+  const std::string k78 = "tabliczka practice 1\n7 8 1 5\n";
+  const struct {
+    std::string text;
+    MemoryText read;
+    std::string memory;  // as FormatMemory writes it afterwards
+  } kCases[] = {
+      // What people and editors do.
+      {"", MemoryText::kRead, "tabliczka practice 1\n"},
+      {" \r\n\n", MemoryText::kRead, "tabliczka practice 1\n"},
+      {"tabliczka practice 1", MemoryText::kRead, "tabliczka practice 1\n"},
+      {"tabliczka practice 1\r\n7 8 1 5", MemoryText::kRead, k78},  // Notepad's
+      {"\xEF\xBB\xBFtabliczka practice 1\n7 8 1 5\n", MemoryText::kRead, k78},
+      {"Tabliczka PRACTICE 1\n7 8 1 5\n", MemoryText::kRead, k78},
+      {"tabliczka practice 1\n\n7 8 1 5\n\n", MemoryText::kRead, k78},
+      {"# Ola\ntabliczka practice 1\n# 7 x 8\n7 8 1 5\n", MemoryText::kRead, k78},
+      {"tabliczka practice 1\n7\t8  1 5\n", MemoryText::kRead, k78},
+      {"  tabliczka practice 1 \n 7 8 1 5 \t\n", MemoryText::kRead, k78},
+      {"tabliczka practice 1\n7 8 1 5\r\r\n", MemoryText::kRead, k78},
+      {"tabliczka practice 1\n7 8 2 3\n7 8 1 5\n", MemoryText::kRead, k78},  // the later day
+      {"tabliczka practice 1\n7 8 1 5\n7 8 2 3\n", MemoryText::kRead, k78},
+      // A line that holds no fact is left out, the rest kept.
+      {"tabliczka practice 1\n7 8 1 5\n7 8 0 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 6 5\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n0 8 1 5\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 11 1 5\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 1\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 1 5 9\n7 8 1 5", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 1 -5\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 x 8 1 5\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 1 1234567890\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
+      {"tabliczka practice 1\n7 8 1 5\ntabliczka practice 1\n", MemoryText::kReadSkippingLines,
+       k78},
+      // Not this program's to read: the memory stays as it was.
+      {"tabliczka practice 2\n7 8 1 5\n", MemoryText::kNewerFormat, kKept},
+      {"tabliczka practice 10\n", MemoryText::kNewerFormat, kKept},
+      {"tabliczka practice 0\n", MemoryText::kNotThisFormat, kKept},
+      {"tabliczka practice\n", MemoryText::kNotThisFormat, kKept},
+      {"tabliczka practice 1 2\n", MemoryText::kNotThisFormat, kKept},
+      {"7 8 1 5\ntabliczka practice 1\n", MemoryText::kNotThisFormat, kKept},
+      {std::string("\x89PNG\r\n\x1A\n\0\0", 10), MemoryText::kNotThisFormat, kKept},
   };
-  for (const char* text : kCases) {
+  for (const auto& c : kCases) {
     Memory memory = MemoryWith({{{3, 3}, {2, 7}}});
-    EXPECT_FALSE(ParseMemory(text, memory)) << '"' << text << '"';
-    EXPECT_EQ(FormatMemory(memory), "tabliczka practice 1\n3 3 2 7\n") << '"' << text << '"';
+    EXPECT_EQ(ParseMemory(c.text, memory), c.read) << '"' << c.text << '"';
+    EXPECT_EQ(FormatMemory(memory), c.memory) << '"' << c.text << '"';
   }
 }

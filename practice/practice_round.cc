@@ -23,9 +23,10 @@ constexpr int kTryShowingProduct = 3;
 
 // How the round has gone so far, and the memory it is kept in as it goes.
 struct RoundMemory {
-  const std::string& path;
-  Memory memory;  // as last kept: what the table at the end shows
-  int32_t today;
+  const MemoryFile& file;
+  bool may_keep;  // the file may be written: false for one this program must leave alone
+  Memory memory;  // as last kept, with the answers not kept yet: what the table at the end shows
+  Unsaved unsaved;
   std::array<Outcome, kMemoryFacts> outcomes{};  // by MemoryIndex
   // The facts whose outcome became kMissed, by MemoryIndex, in the order it did: the summary's
   // list, each fact once.
@@ -37,7 +38,7 @@ struct RoundMemory {
 // changes the fact's outcome for the round: at most twice a fact (right at the first try, then
 // missed when it comes again). So a round ended by Ctrl+C or a closed window loses nothing
 // answered; and moving a fact up and then back to box 1 ends where the whole round applied at
-// once would.
+// once would. An answer that could not be kept is tried again with the next.
 void NoteOutcome(RoundMemory& round, Question question, bool right) {
   int32_t index = MemoryIndex(question);
   Outcome& outcome = round.outcomes[index];
@@ -47,7 +48,33 @@ void NoteOutcome(RoundMemory& round, Question question, bool right) {
   outcome = now;
   if (now == Outcome::kMissed)
     round.missed[round.missed_count++] = index;
-  round.memory = KeepOutcome(round.path, round.memory, index, now, round.today);
+  // The day each answer is given: a round that crosses midnight counts its later answers on
+  // the new day.
+  NoteUnsaved(round.unsaved, round.memory, index, now, DayOfClock(WallClockSeconds()));
+  if (round.may_keep)
+    KeepUnsaved(round.file, round.unsaved, round.memory);
+}
+
+// Where answers could not be kept, one last try; then, where some are still not kept, a row
+// that says so and where the file is, rather than silence. The path is shown in plain ASCII
+// (any other byte as '?'), as the text around it is not in its character set.
+void KeepTheRest(RoundMemory& round) {
+  if (round.unsaved.count > 0 && round.may_keep)
+    KeepUnsaved(round.file, round.unsaved, round.memory);
+  if (round.unsaved.count == 0)
+    return;
+  PutBlankLines(1);
+  if (round.file.path.empty()) {
+    PutLine(kNotKeptNoPlace);
+    return;
+  }
+  PutText(kNotKept);
+  std::string shown = round.file.path;
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+      c = '?';
+  }
+  PutLine(shown);
 }
 
 // Asks |question| until it is answered right. False when input ends first.
@@ -96,21 +123,21 @@ void PutSummary(const RoundMemory& round, bool finished) {
 
 }  // namespace
 
-void RunPracticeRound(int32_t range, const std::string& memory_path) {
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
 
-  // One reading of the clock both seeds the shuffle and tells the day.
-  uint32_t now = ClockSeconds();
-  SeedGenerator(now);
-  RoundMemory round{memory_path, LoadMemory(memory_path), DayOfClock(now)};
+  SeedGenerator(ClockSeconds());
+  RoundMemory round{memory_file, true, {}, {}};
+  round.may_keep = LoadMemory(memory_file, round.memory);
   Deck deck = NewDeck(range);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, round.memory, round.today);
+  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseQuestion(DealQuestion(deck), round);
   PutSummary(round, finished);
+  KeepTheRest(round);
   PutTableGrid(round.memory, range);
 }

@@ -3,14 +3,16 @@
 #define PRACTICE_PRACTICE_ROUND_H_
 
 #include <cstdint>
-#include <string>
+
+#include "practice/memory_store.h"
 
 /// A round without points with factors from 1 to |range|: the facts due in the memory kept in
-/// file |memory_path| come first, then every fact comes once before any comes again; a wrong
+/// |memory_file| come first, then every fact comes once before any comes again; a wrong
 /// answer is asked again until it is right (the product shown from the third wrong try on).
-/// Each answer that changes what is known of its fact is kept in the memory at once. The end
-/// lists the facts that were missed and draws the table as a grid of what is known. An empty
-/// |memory_path| keeps nothing.
-void RunPracticeRound(int32_t range, const std::string& memory_path);
+/// Each answer that changes what is known of its fact is kept in the memory at once, each on
+/// the day it is given. The end lists the facts that were missed, says so in a row where some
+/// answers could not be kept, and draws the table as a grid of what is known. A file without
+/// a path keeps nothing.
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file);
 
 #endif  // PRACTICE_PRACTICE_ROUND_H_

@@ -26,11 +26,13 @@ std::string WrongShowingProduct(int a, int b) {
   return "<color 0C>" + round_screen::Wrong(a, b);
 }
 
-// The grid at the end of a round, from one string of boxes per first factor ('.' new).
+// The end of a round that could keep nothing, having no place for it: the row that says so,
+// then the grid from one string of boxes per first factor ('.' new).
 std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
   const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
   std::string margin((80 - (3 * range + 2)) / 2, ' ');
-  std::string grid = "\n" + margin + "  ";
+  std::string grid =
+      "\n Nie udało się zapisać postępów (brak folderu domowego).\n\n" + margin + "  ";
   for (int32_t b = 1; b <= range; ++b)
     grid += (b < 10 ? "  " : " ") + std::to_string(b);
   grid += "\n";
@@ -46,7 +48,7 @@ std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
 // A round that keeps no memory: it starts as a first run.
 std::string PlayPractice(int32_t range, const std::string& input) {
   FakeConsoleReset(input, {0});  // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
-  RunPracticeRound(range, "");
+  RunPracticeRound(range, MemoryFile{});
   return FakeConsoleOutput();
 }
 

@@ -16,6 +16,11 @@ constexpr char kWrongShort[] = " Wcale nie !";
 constexpr char kAllRight[] = " Wszystko dobrze za pierwszym razem !";
 constexpr char kToReview[] = " Do powt\xA2rki:";  // "Do powtórki:"
 constexpr char kReviewIndent[] = "   ";
+// "Nie udało się zapisać postępów: " and the file's path
+constexpr char kNotKept[] = " Nie uda\x88o si\xA9 zapisa\x86 post\xA9p\xA2w: ";
+// "Nie udało się zapisać postępów (brak folderu domowego)."
+constexpr char kNotKeptNoPlace[] =
+    " Nie uda\x88o si\xA9 zapisa\x86 post\xA9p\xA2w (brak folderu domowego).";
 constexpr char kBell = '\a';
 constexpr char kFullBlock = '\xDB';
 

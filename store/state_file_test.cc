@@ -53,39 +53,64 @@ void SetOrUnset(const char* name, const char* value) {
 
 }  // namespace
 
-TEST(StateFile, PathFromXdgStateHomeElseHome) {
+TEST(StateFile, DataFolderFromXdgDataHomeElseHomeAndTheOldPlaceFromXdgStateHome) {
   const struct {
-    const char* xdg_state_home;
+    const char* data;   // XDG_DATA_HOME
+    const char* state;  // XDG_STATE_HOME
     const char* home;
-    std::string path;
+    std::string base;
+    std::string path;  // of f.txt
+    std::string old_path;
   } kCases[] = {
-      {"/x/state", "/home/ola", "/x/state/tabliczka/f.txt"},
-      {"relative/state", "/home/ola", "/home/ola/.local/state/tabliczka/f.txt"},
-      {"", "/home/ola", "/home/ola/.local/state/tabliczka/f.txt"},
-      {nullptr, "/home/ola", "/home/ola/.local/state/tabliczka/f.txt"},
-      {"/x/state", nullptr, "/x/state/tabliczka/f.txt"},
-      {nullptr, nullptr, ""},
-      {nullptr, "", ""},
+      {"/x/share", "/x/state", "/home/ola", "/x/share", "/x/share/tabliczka/f.txt",
+       "/x/state/tabliczka/f.txt"},
+      {"relative/share", "relative/state", "/home/ola", "/home/ola",
+       "/home/ola/.local/share/tabliczka/f.txt", "/home/ola/.local/state/tabliczka/f.txt"},
+      {"", "", "/home/ola", "/home/ola", "/home/ola/.local/share/tabliczka/f.txt",
+       "/home/ola/.local/state/tabliczka/f.txt"},
+      {nullptr, nullptr, "/home/ola", "/home/ola", "/home/ola/.local/share/tabliczka/f.txt",
+       "/home/ola/.local/state/tabliczka/f.txt"},
+      {"/x/share", nullptr, nullptr, "/x/share", "/x/share/tabliczka/f.txt", ""},
+      {nullptr, nullptr, nullptr, "", "", ""},
+      {nullptr, nullptr, "", "", "", ""},
+      {nullptr, nullptr, "home/ola", "", "", ""},  // a relative HOME would write anywhere
   };
+  std::string saved_data = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
   std::string saved_state = getenv("XDG_STATE_HOME") ? getenv("XDG_STATE_HOME") : "";
   std::string saved_home = getenv("HOME") ? getenv("HOME") : "";
   for (const auto& c : kCases) {
-    SetOrUnset("XDG_STATE_HOME", c.xdg_state_home);
+    SetOrUnset("XDG_DATA_HOME", c.data);
+    SetOrUnset("XDG_STATE_HOME", c.state);
     SetOrUnset("HOME", c.home);
-    EXPECT_EQ(StateFilePath("f.txt"), c.path)
-        << "XDG_STATE_HOME " << (c.xdg_state_home ? c.xdg_state_home : "unset") << ", HOME "
-        << (c.home ? c.home : "unset");
+    std::string context = std::string("XDG_DATA_HOME ") + (c.data ? c.data : "unset") + ", HOME " +
+                          (c.home ? c.home : "unset");
+    EXPECT_EQ(DataFolder().base, c.base) << context;
+    EXPECT_EQ(FileInFolder(DataFolder(), "f.txt"), c.path) << context;
+    EXPECT_EQ(FileInFolder(OldStateFolder(), "f.txt"), c.old_path) << context;
   }
+  SetOrUnset("XDG_DATA_HOME", saved_data.empty() ? nullptr : saved_data.c_str());
   SetOrUnset("XDG_STATE_HOME", saved_state.empty() ? nullptr : saved_state.c_str());
   SetOrUnset("HOME", saved_home.empty() ? nullptr : saved_home.c_str());
 }
 
+TEST(StateFile, TheFolderIsMadeOnlyBelowABaseThatIsThere) {
+  std::string dir = MakeTemporaryDirectory();
+  EXPECT_FALSE(MakeUserFolder({dir + "/gone", dir + "/gone/.local/share/tabliczka"}));
+  EXPECT_FALSE(Exists(dir + "/gone")) << "a HOME that is not there is never made";
+  EXPECT_TRUE(MakeUserFolder({dir, dir + "/.local/share/tabliczka"}));
+  struct stat info;
+  EXPECT_TRUE(stat((dir + "/.local/share/tabliczka").c_str(), &info) == 0 &&
+              (info.st_mode & 0777) == 0700);
+}
+
 TEST(StateFile, ReplacedWholeUnderALockInADirectoryMadeForIt) {
-  std::string path = MakeTemporaryDirectory() + "/a/b/f.txt";
+  std::string dir = MakeTemporaryDirectory();
+  std::string path = dir + "/a/b/f.txt";
   std::string text;
   EXPECT_EQ(ReadStateFile(path, text), FileRead::kMissing);
   StateLock lock;
-  ASSERT_TRUE(LockStateFile(path, lock)) << "the missing directories are made";
+  ASSERT_TRUE(MakeUserFolder({dir, dir + "/a/b"})) << "the missing directories are made";
+  ASSERT_TRUE(LockStateFile(path, lock));
   // Another program's attempt to take the lock now fails.
   int other = open((path + ".lock").c_str(), O_RDWR | O_CLOEXEC);
   ASSERT_GE(other, 0);
@@ -128,12 +153,12 @@ TEST(StateFile, NoLockWhereTheDirectoryCannotBeMade) {
   EXPECT_EQ(lock.handle, -1);
   std::string text;
   EXPECT_EQ(ReadStateFile(dir + "/plain/state/f.txt", text), FileRead::kMissing);
-  EXPECT_EQ(ReadStateFile(dir, text), FileRead::kUnreadable) << "a directory is no file";
+  EXPECT_EQ(ReadStateFile(dir, text), FileRead::kNotAFile) << "a directory is no file";
   ASSERT_EQ(mkfifo((dir + "/pipe").c_str(), 0600), 0);
-  EXPECT_EQ(ReadStateFile(dir + "/pipe", text), FileRead::kUnreadable) << "nor is a pipe";
+  EXPECT_EQ(ReadStateFile(dir + "/pipe", text), FileRead::kNotAFile) << "nor is a pipe";
 }
 
-TEST(StateFile, SetAsideAsBadInPlaceOfAnOlderOne) {
+TEST(StateFile, SetAsideUnderANumberOfItsOwnNeverOverAnOlderOne) {
   std::string path = MakeTemporaryDirectory() + "/f.txt";
   StateLock lock;
   ASSERT_TRUE(LockStateFile(path, lock));
@@ -141,7 +166,10 @@ TEST(StateFile, SetAsideAsBadInPlaceOfAnOlderOne) {
   ASSERT_TRUE(SetStateFileAside(path));
   ASSERT_TRUE(ReplaceStateFile(path, "newer\n"));
   ASSERT_TRUE(SetStateFileAside(path));
+  ASSERT_TRUE(KeepCopyAside(path, "a copy\n"));
   UnlockStateFile(lock);
   EXPECT_FALSE(Exists(path));
-  EXPECT_EQ(Contents(path + ".bad"), "newer\n");
+  EXPECT_EQ(Contents(path + ".1.bad"), "older\n");
+  EXPECT_EQ(Contents(path + ".2.bad"), "newer\n");
+  EXPECT_EQ(Contents(path + ".3.bad"), "a copy\n");
 }

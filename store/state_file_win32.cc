@@ -25,34 +25,59 @@ std::string Utf8(const std::wstring& wide) {
   return text;
 }
 
-// The directory part of |path|: everything before its last separator.
-std::string DirectoryOf(const std::string& path) {
-  size_t last = path.find_last_of("\\/");
-  return last == std::string::npos ? std::string() : path.substr(0, last);
+bool IsDirectory(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Makes directory |directory| and each missing parent. A part that cannot be made (a drive, a
-// network share's name) is passed over; what counts is that the whole directory is there.
-bool MakeDirectories(const std::string& directory) {
-  if (directory.empty())
+// The folder "tabliczka" in the folder named by environment variable |variable|.
+UserFolder FolderIn(const wchar_t* variable) {
+  const wchar_t* base = _wgetenv(variable);
+  if (!base || !*base)
+    return UserFolder{};
+  return UserFolder{Utf8(base), Utf8(base) + "\\tabliczka"};
+}
+
+// The identity of the file open as |file|: its volume and its index there.
+bool FileIdentity(HANDLE file, BY_HANDLE_FILE_INFORMATION& info) {
+  return GetFileInformationByHandle(file, &info) != 0;
+}
+
+// True when |file| is still the file at |path|: not deleted, nor replaced by another.
+bool StillThere(HANDLE file, const std::string& path) {
+  HANDLE there =
+      CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (there == INVALID_HANDLE_VALUE)
     return false;
-  std::wstring dir = Wide(directory);
-  for (size_t sep = dir.find_first_of(L"\\/");; sep = dir.find_first_of(L"\\/", sep + 1)) {
-    CreateDirectoryW(dir.substr(0, sep).c_str(), nullptr);
-    if (sep == std::wstring::npos)
-      break;
-  }
-  DWORD attributes = GetFileAttributesW(dir.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  BY_HANDLE_FILE_INFORMATION held, found;
+  bool same = FileIdentity(file, held) && FileIdentity(there, found) &&
+              held.dwVolumeSerialNumber == found.dwVolumeSerialNumber &&
+              held.nFileIndexHigh == found.nFileIndexHigh &&
+              held.nFileIndexLow == found.nFileIndexLow;
+  CloseHandle(there);
+  return same;
 }
 
 }  // namespace
 
-std::string StateFilePath(const std::string& name) {
-  const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
-  if (!local || !*local)
-    return std::string();
-  return Utf8(local) + "\\tabliczka\\" + name;
+UserFolder DataFolder() {
+  return FolderIn(L"APPDATA");
+}
+
+UserFolder OldStateFolder() {
+  return FolderIn(L"LOCALAPPDATA");
+}
+
+std::string FileInFolder(const UserFolder& folder, const std::string& name) {
+  return folder.path.empty() ? std::string() : folder.path + "\\" + name;
+}
+
+bool MakeUserFolder(const UserFolder& folder) {
+  if (folder.path.empty() || !IsDirectory(folder.base))
+    return false;
+  CreateDirectoryW(Wide(folder.path).c_str(), nullptr);
+  return IsDirectory(folder.path);
 }
 
 FileRead ReadStateFile(const std::string& path, std::string& text) {
@@ -62,8 +87,15 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::kMissing
-                                                                          : FileRead::kUnreadable;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      return FileRead::kMissing;
+    return IsDirectory(path) ? FileRead::kNotAFile : FileRead::kUnreadable;
+  }
+  LARGE_INTEGER size;
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) ||
+      size.QuadPart > static_cast<LONGLONG>(kLargestStateFile)) {
+    CloseHandle(file);
+    return FileRead::kNotAFile;
   }
   char buffer[4096];
   DWORD got = 0;
@@ -71,8 +103,8 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) {
     text.append(buffer, got);
     if (text.size() > kLargestStateFile) {
-      ok = false;
-      break;
+      CloseHandle(file);
+      return FileRead::kNotAFile;
     }
   }
   CloseHandle(file);
@@ -80,21 +112,29 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
 }
 
 bool LockStateFile(const std::string& path, StateLock& lock) {
-  if (!MakeDirectories(DirectoryOf(path)))
-    return false;
-  HANDLE file = CreateFileW(Wide(path + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return false;
-  // Waits for a holder in another program; the system lets the lock go when a program ends.
-  OVERLAPPED start = {};
-  if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
+  std::string lock_path = path + ".lock";
+  // A lock file deleted or replaced while this program waited for it locks nothing: taken
+  // anew then, a few times at most.
+  for (int tries = 0; tries < 100; ++tries) {
+    // A reparse point (a link) in the lock file's place is opened itself, never followed.
+    HANDLE file = CreateFileW(Wide(lock_path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+      return false;
+    // Waits for a holder in another program; the system lets the lock go when a program ends.
+    OVERLAPPED start = {};
+    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
+      CloseHandle(file);
+      return false;
+    }
+    if (StillThere(file, lock_path)) {
+      lock.handle = reinterpret_cast<intptr_t>(file);
+      return true;
+    }
     CloseHandle(file);
-    return false;
   }
-  lock.handle = reinterpret_cast<intptr_t>(file);
-  return true;
+  return false;
 }
 
 void UnlockStateFile(StateLock& lock) {
@@ -122,7 +162,17 @@ bool ReplaceStateFile(const std::string& path, const std::string& text) {
   return true;
 }
 
-bool SetStateFileAside(const std::string& path) {
-  return MoveFileExW(Wide(path).c_str(), Wide(path + ".bad").c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+bool StatePathTaken(const std::string& path) {
+  if (GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES)
+    return true;
+  DWORD error = GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+bool RenameStatePath(const std::string& from, const std::string& to) {
+  // A folder cannot be moved with MOVEFILE_REPLACE_EXISTING; where nothing is in the way, it
+  // needs none.
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
+         MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH);
 }

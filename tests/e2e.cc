@@ -58,18 +58,22 @@ std::string ClosingScreenBytes(const std::string& program) {
 
 MemoryPlace NewMemoryPlace() {
   if (ThroughRunner()) {
-    // Wine keeps %LOCALAPPDATA% in its prefix, in the profile of the user its server was
+    // Wine keeps %APPDATA% in its prefix, in the profile of the user its server was
     // started for (USER, else the login name), whatever a program's environment says later.
     // The tests take turns there, each starting with no memory at all.
     std::string user = Setting("USER");
     if (const passwd* entry = getpwuid(getuid()); user.empty() && entry)
       user = entry->pw_name;
-    std::string dir = Setting("WINEPREFIX") + "/drive_c/users/" + user + "/AppData/Local/tabliczka";
+    std::string dir =
+        Setting("WINEPREFIX") + "/drive_c/users/" + user + "/AppData/Roaming/tabliczka";
     std::filesystem::remove_all(dir);
-    return {{}, dir + "/practice.txt"};
+    return {{},
+            dir + "/practice.txt",
+            "C:\\users\\" + user + "\\AppData\\Roaming\\tabliczka\\practice.txt"};
   }
   std::string dir = TemporaryDirectory();
-  return {{"XDG_STATE_HOME=" + dir}, dir + "/tabliczka/practice.txt"};
+  return {
+      {"XDG_DATA_HOME=" + dir}, dir + "/tabliczka/practice.txt", dir + "/tabliczka/practice.txt"};
 }
 
 std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {

@@ -26,10 +26,12 @@ std::string TitleScreenBytes(const std::string& version);
 std::string ClosingScreenBytes(const std::string& program = "qor");
 
 /// A place of its own for the practice memory of one test: the environment entries that point
-/// the programs there (to be added to TestEnvironment), and the file the memory is kept in.
+/// the programs there (to be added to TestEnvironment), the file the memory is kept in, and
+/// that file's path as the programs name it (a Windows path, through wine).
 struct MemoryPlace {
   std::vector<std::string> env;
   std::string file;
+  std::string shown;
 };
 MemoryPlace NewMemoryPlace();
 

@@ -16,6 +16,7 @@ struct FakeConsole {
   bool ended = false;
   std::vector<uint32_t> times;
   int clock_reads = 0;
+  int64_t wall_clock = 0;
 };
 
 FakeConsole& Fake() {
@@ -45,6 +46,14 @@ std::string FakeConsoleUnreadInput() {
 
 int FakeConsoleClockReads() {
   return Fake().clock_reads;
+}
+
+void FakeConsoleSetWallClock(int64_t seconds) {
+  Fake().wall_clock = seconds;
+}
+
+int64_t WallClockSeconds() {
+  return Fake().wall_clock;
 }
 
 void WriteOutput(const char* bytes, size_t size) {

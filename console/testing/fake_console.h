@@ -22,7 +22,11 @@ const std::vector<size_t>& FakeConsoleFlushes();
 /// How much of the input has not been read yet.
 std::string FakeConsoleUnreadInput();
 
-/// How many times the clock was read.
+/// How many times the clock was read for a seed.
 int FakeConsoleClockReads();
+
+/// Makes the whole clock reading, which tells the day, |seconds| (0 after a reset); it is not
+/// counted among the reads.
+void FakeConsoleSetWallClock(int64_t seconds);
 
 #endif  // CONSOLE_TESTING_FAKE_CONSOLE_H_
