@@ -312,7 +312,10 @@ run_case xterm "$ends_wrong" e74856 0c0c0c 4 XTerm whole xterm "${size[@]}" -e
 
 # tmux paints its pane's cells in the colours set there but leaves the terminal's own colours
 # as they were, so the window's inner border (and tmux's status line) would keep them: both off.
-printf 'set -g status off\n' >"$work/tmux.conf"
+# tmux learns that xterm takes 24-bit colours from xterm's answer to a query; on a busy machine
+# it once drew before that answer, with the nearest of eight colours (black behind light grey),
+# so it is told so beforehand.
+printf 'set -g status off\nset -as terminal-features "xterm*:RGB"\n' >"$work/tmux.conf"
 run_case tmux "$ends_right" cccccc 0c0c0c 4 XTerm whole \
   xterm "${size[@]}" -b 0 -e tmux -S "$work/tmux" -f "$work/tmux.conf" new-session
 
