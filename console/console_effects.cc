@@ -1,6 +1,7 @@
 #include "console/console_effects.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -39,42 +40,83 @@ constexpr char kScreenRed[] =
     "\033[0m";
 
 // The Linux console ignores OSC 10 and 11; its palette entries (ESC ] P, one hex digit, six
-// hex digits, no terminator) recolour every cell shown in them at once: entry 0 is the
-// background, entry 7 the ordinary text.
-constexpr char kLinuxGrey[] = "\033]P00c0c0c\033]P7cccccc\033[0m";
-constexpr char kLinuxRed[] = "\033]P00c0c0c\033]P7e74856\033[0m";
+// hex digits, no terminator) are entry 0, the background, and entry 7, the ordinary text. On
+// the VGA text console that recolours every cell at once, but a framebuffer console draws only
+// what it draws next in the new colours and leaves the rest as it was. Screen reverse video on
+// and off again (ESC [ ? 5 h, ESC [ ? 5 l) makes the kernel redraw every cell, twice, within
+// the one write: the screen ends as it was, every cell in the new palette; on VGA text it only
+// flips the attributes there and back.
+constexpr char kLinuxGrey[] = "\033]P00c0c0c\033]P7cccccc\033[?5h\033[?5l\033[0m";
+constexpr char kLinuxRed[] = "\033]P00c0c0c\033]P7e74856\033[?5h\033[?5l\033[0m";
 
-struct Effect {
-  std::string_view command;
-  std::string_view bytes[kTerminalKinds];  // indexed by TerminalKind
+// Tilix takes OSC 10 but paints the background from its profile whatever OSC 11 says, and its
+// profile may be light: light grey text would hardly show on white. So only the text colour
+// changes: light red for a wrong answer (readable on a light and on a dark background), and
+// for a right one the profile's own text colour back (OSC 110), which the profile has made
+// readable on its own background. No background sequence is ever sent.
+constexpr char kTilixOwn[] = "\033]110\a\033[0m";
+constexpr char kTilixRed[] = "\033]10;rgb:e7/48/56\a\033]10;#e74856\a\033[0m";
+// The same inside GNU screen, passed through to Tilix as for any terminal outside screen.
+constexpr char kScreenTilixOwn[] = "\033P\033]110\a\033\\\033[0m";
+constexpr char kScreenTilixRed[] =
+    "\033P\033]10;rgb:e7/48/56\a\033\\\033P\033]10;#e74856\a\033\\\033[0m";
+
+// The console effects, in the order of the bytes in each row below.
+constexpr std::string_view kCommands[] = {"cls", "color 07", "color 0C"};
+constexpr int kCommandCount = static_cast<int>(std::size(kCommands));
+
+struct KindEffects {
+  TerminalKind kind;
+  std::string_view bytes[kCommandCount];  // indexed as kCommands
 };
 
-// none, plain, tmux, GNU screen, Linux console
-constexpr Effect kEffects[] = {
-    {"cls", {"", kClear, kClear, kClear, kClear}},
-    {"color 07", {"", kPlainGrey, kPlainGrey, kScreenGrey, kLinuxGrey}},
-    {"color 0C", {"", kPlainRed, kPlainRed, kScreenRed, kLinuxRed}},
+// One row per kind of terminal, in the order of TerminalKind: what cls, color 07 and color 0C
+// write there.
+constexpr KindEffects kEffects[] = {
+    {TerminalKind::kNone, {"", "", ""}},
+    {TerminalKind::kPlain, {kClear, kPlainGrey, kPlainRed}},
+    {TerminalKind::kTmux, {kClear, kPlainGrey, kPlainRed}},
+    {TerminalKind::kScreen, {kClear, kScreenGrey, kScreenRed}},
+    {TerminalKind::kLinuxConsole, {kClear, kLinuxGrey, kLinuxRed}},
+    {TerminalKind::kTilix, {kClear, kTilixOwn, kTilixRed}},
+    {TerminalKind::kScreenInTilix, {kClear, kScreenTilixOwn, kScreenTilixRed}},
+    {TerminalKind::kNoColour, {kClear, "", ""}},
 };
+
+constexpr bool OneRowPerKindInOrder() {
+  if (std::size(kEffects) != static_cast<size_t>(kTerminalKinds))
+    return false;
+  for (int i = 0; i < kTerminalKinds; ++i) {
+    if (kEffects[i].kind != static_cast<TerminalKind>(i))
+      return false;
+  }
+  return true;
+}
+static_assert(OneRowPerKindInOrder(), "kEffects needs one row per TerminalKind, in its order");
 
 }  // namespace
 
-TerminalKind RecogniseTerminal(bool on_terminal, const char* term, const char* tmux,
-                               const char* sty) {
+TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& environment) {
+  const char* term = environment.term;
   if (!on_terminal || !IsSet(term) || std::strcmp(term, "dumb") == 0)
     return TerminalKind::kNone;
-  if (IsSet(tmux))
+  if (IsSet(environment.no_color))
+    return TerminalKind::kNoColour;
+  if (IsSet(environment.tmux))
     return TerminalKind::kTmux;
-  if (IsSet(sty))
-    return TerminalKind::kScreen;
+  if (IsSet(environment.sty))
+    return IsSet(environment.tilix_id) ? TerminalKind::kScreenInTilix : TerminalKind::kScreen;
   if (std::strcmp(term, "linux") == 0)
     return TerminalKind::kLinuxConsole;
+  if (IsSet(environment.tilix_id))
+    return TerminalKind::kTilix;
   return TerminalKind::kPlain;
 }
 
 std::optional<std::string_view> ConsoleEffectBytes(TerminalKind kind, std::string_view command) {
-  for (const Effect& effect : kEffects) {
-    if (effect.command == command)
-      return effect.bytes[static_cast<int>(kind)];
+  for (int i = 0; i < kCommandCount; ++i) {
+    if (kCommands[i] == command)
+      return kEffects[static_cast<int>(kind)].bytes[i];
   }
   return std::nullopt;
 }

@@ -7,24 +7,36 @@
 #include <string_view>
 
 /// The kinds of terminal that set the whole screen's colours each in their own way. The
-/// values index the columns of the table of effects.
+/// values index the rows of the table of effects, one row per kind, in this order.
 enum class TerminalKind {
-  kNone,          // not a terminal, or one that takes no escape sequences: nothing is drawn
-  kPlain,         // xterm and its kin: OSC 10 and 11
-  kTmux,          // a tmux pane: OSC 10 and 11, which tmux applies to the pane
-  kScreen,        // a GNU screen window: OSC 10 and 11 passed through to the outer terminal
-  kLinuxConsole,  // the Linux text console: its palette
+  kNone,           // not a terminal, or one that takes no escape sequences: nothing is drawn
+  kPlain,          // xterm and its kin: OSC 10 and 11
+  kTmux,           // a tmux pane: OSC 10 and 11, which tmux applies to the pane
+  kScreen,         // a GNU screen window: OSC 10 and 11 passed through to the outer terminal
+  kLinuxConsole,   // the Linux text console: its palette, then every cell repainted
+  kTilix,          // Tilix: the text colour only (OSC 10, OSC 110); it keeps its background
+  kScreenInTilix,  // GNU screen inside Tilix: Tilix's sequences passed through
+  kNoColour,       // NO_COLOR set: the screen is cleared, its colours are never changed
 };
-constexpr int kTerminalKinds = 5;
+constexpr int kTerminalKinds = static_cast<int>(TerminalKind::kNoColour) + 1;  // kNoColour last
+
+/// What the environment says about the terminal; each value null when unset.
+struct TerminalEnvironment {
+  const char* term;      // TERM
+  const char* tmux;      // TMUX, set inside tmux
+  const char* sty;       // STY, set inside GNU screen
+  const char* tilix_id;  // TILIX_ID, set by Tilix
+  const char* no_color;  // NO_COLOR, set by a user who wants no colours changed
+};
 
 /// The kind of terminal from what the environment says, without asking the terminal (a reply
 /// would mix with the answers being typed). |on_terminal| tells whether standard output is a
-/// terminal; |term|, |tmux| and |sty| are the values of TERM, TMUX and STY, null when unset.
-/// Not a terminal, or TERM unset, empty or "dumb": kNone. Otherwise, in this order: TMUX set
-/// means tmux, STY set means GNU screen (tmux sets TERM=screen too, so TERM cannot tell them
-/// apart), TERM "linux" means the Linux console, and anything else is a plain terminal.
-TerminalKind RecogniseTerminal(bool on_terminal, const char* term, const char* tmux,
-                               const char* sty);
+/// terminal. Not a terminal, or TERM unset, empty or "dumb": kNone. Otherwise, in this order:
+/// NO_COLOR set and not empty means kNoColour, whatever the terminal; TMUX set means tmux;
+/// STY set means GNU screen (tmux sets TERM=screen too, so TERM cannot tell them apart),
+/// inside Tilix when TILIX_ID is set too; TERM "linux" means the Linux console; TILIX_ID set
+/// means Tilix; anything else is a plain terminal.
+TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& environment);
 
 /// The bytes that draw the console command |command| on a terminal of kind |kind|: empty
 /// where that kind draws nothing, none at all where |command| is not a console effect.

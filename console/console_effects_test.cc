@@ -6,8 +6,10 @@
 
 namespace {
 
-constexpr TerminalKind kDrawingKinds[] = {TerminalKind::kPlain, TerminalKind::kTmux,
-                                          TerminalKind::kScreen, TerminalKind::kLinuxConsole};
+constexpr TerminalKind kDrawingKinds[] = {TerminalKind::kPlain,   TerminalKind::kTmux,
+                                          TerminalKind::kScreen,  TerminalKind::kLinuxConsole,
+                                          TerminalKind::kTilix,   TerminalKind::kScreenInTilix,
+                                          TerminalKind::kNoColour};
 constexpr const char* kEffectCommands[] = {"cls", "color 07", "color 0C"};
 
 std::string Bytes(TerminalKind kind, std::string_view command) {
@@ -31,35 +33,47 @@ std::string WrappedForScreen(const std::string& plain) {
 }  // namespace
 
 TEST(RecogniseTerminal, FromTheEnvironmentInItsOrder) {
+  const char* kTmux = "/tmp/tmux-0/default,1,0";
+  const char* kTilix = "e4f1c2a0-4b7d-4f21-9c3e-0a2b5d6e7f80";
   const struct {
     bool on_terminal;
-    const char* term;
-    const char* tmux;
-    const char* sty;
+    TerminalEnvironment environment;  // TERM, TMUX, STY, TILIX_ID, NO_COLOR
     TerminalKind kind;
   } kCases[] = {
-      {false, "xterm", nullptr, nullptr, TerminalKind::kNone},
-      {false, "linux", "/tmp/tmux-0/default,1,0", "1.pts-0", TerminalKind::kNone},
-      {true, nullptr, nullptr, nullptr, TerminalKind::kNone},
-      {true, "", nullptr, nullptr, TerminalKind::kNone},
-      {true, "dumb", nullptr, nullptr, TerminalKind::kNone},
-      {true, "dumb", "/tmp/tmux-0/default,1,0", nullptr, TerminalKind::kNone},
-      {true, "xterm", nullptr, nullptr, TerminalKind::kPlain},
-      {true, "xterm-256color", "", "", TerminalKind::kPlain},
-      {true, "screen", nullptr, nullptr, TerminalKind::kPlain},  // TERM alone tells nothing
-      {true, "screen", "/tmp/tmux-0/default,1,0", nullptr, TerminalKind::kTmux},
-      {true, "tmux-256color", "/tmp/tmux-0/default,1,0", nullptr, TerminalKind::kTmux},
-      {true, "screen", nullptr, "1.pts-0.host", TerminalKind::kScreen},
-      {true, "screen", "/tmp/tmux-0/default,1,0", "1.pts-0.host", TerminalKind::kTmux},
-      {true, "linux", nullptr, nullptr, TerminalKind::kLinuxConsole},
-      {true, "linux", "/tmp/tmux-0/default,1,0", nullptr, TerminalKind::kTmux},
-      {true, "linux", nullptr, "1.tty1.host", TerminalKind::kScreen},
-      {true, "linux-16color", nullptr, nullptr, TerminalKind::kPlain},
+      {false, {"xterm", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kNone},
+      {false, {"linux", kTmux, "1.pts-0", nullptr, nullptr}, TerminalKind::kNone},
+      {true, {nullptr, nullptr, nullptr, nullptr, nullptr}, TerminalKind::kNone},
+      {true, {"", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kNone},
+      {true, {"dumb", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kNone},
+      {true, {"dumb", kTmux, nullptr, nullptr, nullptr}, TerminalKind::kNone},
+      {true, {"xterm", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kPlain},
+      {true, {"xterm-256color", "", "", "", ""}, TerminalKind::kPlain},
+      {true, {"screen", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kPlain},  // TERM alone
+      {true, {"screen", kTmux, nullptr, nullptr, nullptr}, TerminalKind::kTmux},
+      {true, {"tmux-256color", kTmux, nullptr, nullptr, nullptr}, TerminalKind::kTmux},
+      {true, {"screen", nullptr, "1.pts-0.host", nullptr, nullptr}, TerminalKind::kScreen},
+      {true, {"screen", kTmux, "1.pts-0.host", nullptr, nullptr}, TerminalKind::kTmux},
+      {true, {"linux", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kLinuxConsole},
+      {true, {"linux", kTmux, nullptr, nullptr, nullptr}, TerminalKind::kTmux},
+      {true, {"linux", nullptr, "1.tty1.host", nullptr, nullptr}, TerminalKind::kScreen},
+      {true, {"linux-16color", nullptr, nullptr, nullptr, nullptr}, TerminalKind::kPlain},
+      {true, {"xterm-256color", nullptr, nullptr, kTilix, nullptr}, TerminalKind::kTilix},
+      {true, {"tmux-256color", kTmux, nullptr, kTilix, nullptr}, TerminalKind::kTmux},
+      {true, {"screen", nullptr, "1.pts-0.host", kTilix, nullptr}, TerminalKind::kScreenInTilix},
+      {true, {"linux", nullptr, nullptr, kTilix, nullptr}, TerminalKind::kLinuxConsole},
+      {false, {"xterm-256color", nullptr, nullptr, kTilix, nullptr}, TerminalKind::kNone},
+      {true, {"xterm", nullptr, nullptr, nullptr, "1"}, TerminalKind::kNoColour},
+      {true, {"linux", kTmux, "1.tty1.host", kTilix, "yes"}, TerminalKind::kNoColour},
+      {true, {"dumb", nullptr, nullptr, nullptr, "1"}, TerminalKind::kNone},
+      {false, {"xterm", nullptr, nullptr, nullptr, "1"}, TerminalKind::kNone},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(RecogniseTerminal(c.on_terminal, c.term, c.tmux, c.sty), c.kind)
-        << c.on_terminal << " TERM=" << (c.term ? c.term : "(unset)")
-        << " TMUX=" << (c.tmux ? c.tmux : "(unset)") << " STY=" << (c.sty ? c.sty : "(unset)");
+    const TerminalEnvironment& e = c.environment;
+    auto shown = [](const char* value) { return value ? value : "(unset)"; };
+    EXPECT_EQ(RecogniseTerminal(c.on_terminal, e), c.kind)
+        << c.on_terminal << " TERM=" << shown(e.term) << " TMUX=" << shown(e.tmux)
+        << " STY=" << shown(e.sty) << " TILIX_ID=" << shown(e.tilix_id)
+        << " NO_COLOR=" << shown(e.no_color);
   }
 }
 
@@ -100,9 +114,30 @@ TEST(ConsoleEffectBytes, TmuxTakesThePlainColoursAndScreenPassesEachOneThrough) 
   }
 }
 
-TEST(ConsoleEffectBytes, TheLinuxConsoleTakesItsPalette) {
-  EXPECT_EQ(Bytes(TerminalKind::kLinuxConsole, "color 07"), "\033]P00c0c0c\033]P7cccccc\033[0m");
-  EXPECT_EQ(Bytes(TerminalKind::kLinuxConsole, "color 0C"), "\033]P00c0c0c\033]P7e74856\033[0m");
+TEST(ConsoleEffectBytes, TheLinuxConsoleTakesItsPaletteAndRepaintsEveryCell) {
+  // Reverse video on and off: a framebuffer console redraws every cell in the new palette.
+  EXPECT_EQ(Bytes(TerminalKind::kLinuxConsole, "color 07"),
+            "\033]P00c0c0c\033]P7cccccc\033[?5h\033[?5l\033[0m");
+  EXPECT_EQ(Bytes(TerminalKind::kLinuxConsole, "color 0C"),
+            "\033]P00c0c0c\033]P7e74856\033[?5h\033[?5l\033[0m");
+}
+
+TEST(ConsoleEffectBytes, TilixChangesTheTextColourOnlyAlsoThroughScreen) {
+  // Tilix paints its profile's background whatever it is told: red text for a wrong answer,
+  // the profile's own text colour for a right one, and never a background.
+  EXPECT_EQ(Bytes(TerminalKind::kTilix, "color 0C"),
+            "\033]10;rgb:e7/48/56\a\033]10;#e74856\a\033[0m");
+  EXPECT_EQ(Bytes(TerminalKind::kTilix, "color 07"), "\033]110\a\033[0m");
+  for (const char* command : {"color 07", "color 0C"}) {
+    EXPECT_EQ(Bytes(TerminalKind::kScreenInTilix, command),
+              WrappedForScreen(Bytes(TerminalKind::kTilix, command)))
+        << command;
+  }
+}
+
+TEST(ConsoleEffectBytes, NoColourClearsButNeverColours) {
+  EXPECT_EQ(Bytes(TerminalKind::kNoColour, "color 07"), "");
+  EXPECT_EQ(Bytes(TerminalKind::kNoColour, "color 0C"), "");
 }
 
 TEST(ConsoleEffectBytes, NeverColourCellsOfTheirOwn) {

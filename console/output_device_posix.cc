@@ -16,8 +16,9 @@ OutputDevice FindOutputDevice() {
 
   OutputDevice device;
   device.convert = isatty(STDOUT_FILENO) == 1;
-  device.terminal =
-      RecogniseTerminal(device.convert, getenv("TERM"), getenv("TMUX"), getenv("STY"));
+  device.terminal = RecogniseTerminal(
+      device.convert,
+      {getenv("TERM"), getenv("TMUX"), getenv("STY"), getenv("TILIX_ID"), getenv("NO_COLOR")});
   if (device.convert)
     device.shown = BuildCharsetTable(LocaleCodeset());
   return device;

@@ -4,7 +4,9 @@
 # closing screen, and then the shell's text written after the program has ended, are
 # photographed, and every pixel must be the near-black background, the expected text colour
 # (light red after a wrong last answer, light grey after a right one) or a blend of the two:
-# none of the terminal's own colours may be left anywhere, the title art included.
+# none of the terminal's own colours may be left anywhere, the title art included. Tilix keeps
+# its profile's background (here white) whatever it is told, so there the text is light red
+# after a wrong answer and the profile's own (black) after a right one, on white.
 #
 #   terminal_colours_test.sh BIN_DIR [SHOT_DIR]
 #
@@ -25,18 +27,29 @@ for tool in Xvfb xterm xdotool import convert tmux screen; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 [[ -e /usr/share/fonts/X11/misc/6x13-ISO8859-1.pcf.gz ]] || skip "xfonts-base is not installed"
-# Konsole and GNOME Terminal are checked where they are installed, and always in CI.
-has_konsole=false has_gnome_terminal=false
+# Konsole, GNOME Terminal, Tilix and rxvt-unicode are checked where they are installed, and
+# always in CI.
+has_konsole=false has_gnome_terminal=false has_tilix=false has_urxvt=false
 if command -v dbus-daemon >/dev/null; then
   command -v konsole >/dev/null && has_konsole=true
   command -v gnome-terminal >/dev/null && has_gnome_terminal=true
+  command -v tilix >/dev/null && has_tilix=true
 fi
+command -v urxvt >/dev/null && has_urxvt=true
 if [[ -n ${CI:-} ]] && ! $has_konsole; then
   echo "FAIL: konsole or dbus-daemon is not installed (CI must check Konsole)"
   exit 1
 fi
 if [[ -n ${CI:-} ]] && ! $has_gnome_terminal; then
   echo "FAIL: gnome-terminal or dbus-daemon is not installed (CI must check GNOME Terminal)"
+  exit 1
+fi
+if [[ -n ${CI:-} ]] && ! $has_tilix; then
+  echo "FAIL: tilix or dbus-daemon is not installed (CI must check Tilix)"
+  exit 1
+fi
+if [[ -n ${CI:-} ]] && ! $has_urxvt; then
+  echo "FAIL: rxvt-unicode is not installed (CI must check rxvt-unicode)"
   exit 1
 fi
 
@@ -105,17 +118,18 @@ start_session_bus() {
   export DBUS_SESSION_BUS_ADDRESS=$address
 }
 
-# What runs inside each terminal: the quiz with its answers from a pipe, a mark once the closing
-# screen waits for a key (the terminal in raw mode), then a line as the shell would write it
-# after the program, and a mark for that.
+# What runs inside each terminal: the quiz with its answers from a pipe (read from a file, as
+# Tilix takes the backslashes out of a command's arguments), a mark once the closing screen
+# waits for a key (the terminal in raw mode), then a line as the shell would write it after the
+# program, and a mark for that.
 cat >"$work/inside.sh" <<'EOF'
 #!/usr/bin/env bash
-work=$1 program=$2 answers=$3
+work=$1 program=$2
 (
   until stty -a </dev/tty | grep -q -- -icanon; do sleep 0.05; done
   touch "$work/closing"
 ) &
-printf "$answers" | "$program"
+cat "$work/answers" | "$program"
 printf '$ ls\nwyniki.txt  zadania.txt\n$ '
 touch "$work/after"
 tenths=600
@@ -209,7 +223,8 @@ crop_to_terminal() {
 }
 
 # Photographs window |window| into |file| and checks its colours (the rest of the arguments as
-# for check_colours), cropped to the terminal's area when |crop| is "crop". A terminal slowed
+# for check_colours: text, background, ...), cropped to the terminal's area, the background's
+# bounding box, when |crop| is "crop". A terminal slowed
 # down by a busy machine may not have drawn everything yet even when two pictures agree: a
 # failed check is made once more, two seconds later, and that one counts. Colours that are
 # wrong stay wrong.
@@ -217,12 +232,12 @@ photograph_and_check() {
   local window=$1 crop=$2 file=$3
   shift 3
   photograph "$window" "$file"
-  [[ $crop == crop ]] && crop_to_terminal "$file" 0c0c0c
+  [[ $crop == crop ]] && crop_to_terminal "$file" "$2"
   check_colours "$file" "$@" && return 0
   echo "  once more in two seconds"
   sleep 2
   photograph "$window" "$file"
-  [[ $crop == crop ]] && crop_to_terminal "$file" 0c0c0c
+  [[ $crop == crop ]] && crop_to_terminal "$file" "$2"
   check_colours "$file" "$@"
 }
 
@@ -238,15 +253,17 @@ end_terminal() {
   wait "$pid" 2>/dev/null || true
 }
 
-# Runs one terminal: |name|, the answers, the expected text colour, the tolerance, the window's
-# class, whether to cut away the window's own controls ("crop" or "whole"), then the command
-# that starts the terminal with the script inside (the script's path and arguments follow it).
+# Runs one terminal: |name|, the answers, the expected text and background colours, the
+# tolerance, the window's class, whether to cut away the window's own controls ("crop" or
+# "whole"), then the command that starts the terminal with the script inside (the script's
+# path and arguments follow it).
 run_case() {
-  local name=$1 answers=$2 text=$3 tolerance=$4 class=$5 crop=$6
-  shift 6
+  local name=$1 answers=$2 text=$3 background=$4 tolerance=$5 class=$6 crop=$7
+  shift 7
   rm -f "$work/closing" "$work/after" "$work/done"
   local started_at=$SECONDS
-  "$@" "$work/inside.sh" "$work" "$bin_dir/qor_fixed_clock" "$answers" \
+  printf "$answers" >"$work/answers"
+  "$@" "$work/inside.sh" "$work" "$bin_dir/qor_fixed_clock" \
     >"$work/$name.log" 2>&1 &
   local pid=$!
   started+=("$pid")
@@ -262,8 +279,8 @@ run_case() {
     return
   fi
   local shots=$work/$name
-  photograph_and_check "$window" "$crop" "$shots-closing.png" "$text" 0c0c0c "$tolerance" \
-    "$name, closing screen" || failures=$((failures + 1))
+  photograph_and_check "$window" "$crop" "$shots-closing.png" "$text" "$background" \
+    "$tolerance" "$name, closing screen" || failures=$((failures + 1))
 
   # A key ends the wait; the shell's text after the program must be as readable.
   xdotool mousemove --window "$window" 100 100 key x
@@ -271,8 +288,8 @@ run_case() {
     echo "$name: the program did not end on a key"
     failures=$((failures + 1))
   fi
-  photograph_and_check "$window" "$crop" "$shots-after.png" "$text" 0c0c0c "$tolerance" \
-    "$name, after the program" || failures=$((failures + 1))
+  photograph_and_check "$window" "$crop" "$shots-after.png" "$text" "$background" \
+    "$tolerance" "$name, after the program" || failures=$((failures + 1))
 
   end_terminal "$pid"
   [[ -n $shot_dir ]] && mkdir -p "$shot_dir" && cp "$shots"-*.png "$shot_dir/"
@@ -291,37 +308,70 @@ ends_wrong='5\n45\n1\n45\n45\n7\n'
 ends_right='5\n45\n1\n45\n7\n45\n'
 size=(-geometry 80x70+0+0)
 
-run_case xterm "$ends_wrong" e74856 4 XTerm whole xterm "${size[@]}" -e
+run_case xterm "$ends_wrong" e74856 0c0c0c 4 XTerm whole xterm "${size[@]}" -e
 
 # tmux paints its pane's cells in the colours set there but leaves the terminal's own colours
 # as they were, so the window's inner border (and tmux's status line) would keep them: both off.
-printf 'set -g status off\n' >"$work/tmux.conf"
-run_case tmux "$ends_right" cccccc 4 XTerm whole \
+# tmux learns that xterm takes 24-bit colours from xterm's answer to a query; on a busy machine
+# it once drew before that answer, with the nearest of eight colours (black behind light grey),
+# so it is told so beforehand.
+printf 'set -g status off\nset -as terminal-features "xterm*:RGB"\n' >"$work/tmux.conf"
+run_case tmux "$ends_right" cccccc 0c0c0c 4 XTerm whole \
   xterm "${size[@]}" -b 0 -e tmux -S "$work/tmux" -f "$work/tmux.conf" new-session
 
 mkdir -m 700 "$work/screens"
 export SCREENDIR=$work/screens
 printf 'startup_message off\n' >"$work/screenrc"
-run_case screen "$ends_wrong" e74856 4 XTerm whole \
+run_case screen "$ends_wrong" e74856 0c0c0c 4 XTerm whole \
   xterm "${size[@]}" -bg white -fg black -e screen -c "$work/screenrc" -S colours
 
-# Konsole and GNOME Terminal, where they are installed: on a session bus of our own, with
-# antialiased text (hence the wider tolerance for blends), and Konsole without the size it
-# shows for a moment after its window has been sized.
-if $has_konsole || $has_gnome_terminal; then
+# rxvt-unicode, where it is installed: its own colours are black on white. Its scroll bar is
+# off, and so is its inner border, which keeps the colour it started with (a white frame two
+# pixels wide).
+if $has_urxvt; then
+  run_case urxvt "$ends_wrong" e74856 0c0c0c 4 URxvt whole urxvt "${size[@]}" +sb -b 0 -e
+fi
+
+# Konsole, GNOME Terminal and Tilix, where they are installed: on a session bus of our own,
+# with antialiased text (hence the wider tolerance for blends), and Konsole without the size
+# it shows for a moment after its window has been sized.
+if $has_konsole || $has_gnome_terminal || $has_tilix; then
   start_session_bus
 fi
 if $has_konsole; then
-  run_case konsole "$ends_right" cccccc 8 konsole crop \
+  run_case konsole "$ends_right" cccccc 0c0c0c 8 konsole crop \
     konsole --nofork --hide-menubar --hide-tabbar -p ShowTerminalSizeHint=false \
     -p TerminalColumns=80 -p TerminalRows=62 -e
 fi
 if $has_gnome_terminal; then
-  run_case gnome-terminal "$ends_wrong" e74856 8 gnome-terminal crop \
+  run_case gnome-terminal "$ends_wrong" e74856 0c0c0c 8 gnome-terminal crop \
     gnome-terminal --wait --hide-menubar --geometry=80x62+0+0 --
+fi
+# Tilix with a light profile, black on white, which it keeps whatever it is told: the text
+# turns light red after a wrong answer and gets the profile's black back after a right one.
+# Its settings from a file of our own, without the warning about its shell set-up, the tool
+# bar or the terminal's title bar.
+if $has_tilix; then
+  mkdir -p "$work/config/glib-2.0/settings"
+  cat >"$work/config/glib-2.0/settings/keyfile" <<'EOF'
+[com/gexperts/Tilix]
+warn-vte-config-issue=false
+terminal-title-style='none'
+
+[com/gexperts/Tilix/profiles/2b7c4080-0ddd-46c5-8f23-563fd3ba789d]
+use-theme-colors=false
+background-color='#FFFFFF'
+foreground-color='#000000'
+EOF
+  tilix=(env GSETTINGS_BACKEND=keyfile tilix --new-process --window-style=disable-csd-hide-toolbar
+    --geometry=80x62+0+0 -e)
+  run_case tilix-wrong "$ends_wrong" e74856 ffffff 8 tilix crop "${tilix[@]}"
+  run_case tilix-right "$ends_right" 000000 ffffff 8 tilix crop "${tilix[@]}"
 fi
 $has_konsole || echo "konsole: not installed, not checked"
 $has_gnome_terminal || echo "gnome-terminal: not installed, not checked"
+$has_tilix || echo "tilix: not installed, not checked"
+$has_urxvt || echo "urxvt: not installed, not checked"
 
 if ((failures)); then
   echo "$failures check(s) failed"

@@ -27,8 +27,13 @@ const char kScreenGrey[] =
 const char kScreenRed[] =
     "\033P\033]10;rgb:e7/48/56\a\033\\\033P\033]10;#e74856\a\033\\"
     "\033P\033]11;rgb:0c/0c/0c\a\033\\\033P\033]11;#0c0c0c\a\033\\\033[0m";
-const char kLinuxGrey[] = "\033]P00c0c0c\033]P7cccccc\033[0m";
-const char kLinuxRed[] = "\033]P00c0c0c\033]P7e74856\033[0m";
+const char kLinuxGrey[] = "\033]P00c0c0c\033]P7cccccc\033[?5h\033[?5l\033[0m";
+const char kLinuxRed[] = "\033]P00c0c0c\033]P7e74856\033[?5h\033[?5l\033[0m";
+const char kTilixOwn[] = "\033]110\a\033[0m";
+const char kTilixRed[] = "\033]10;rgb:e7/48/56\a\033]10;#e74856\a\033[0m";
+const char kScreenTilixOwn[] = "\033P\033]110\a\033\\\033[0m";
+const char kScreenTilixRed[] =
+    "\033P\033]10;rgb:e7/48/56\a\033\\\033P\033]10;#e74856\a\033\\\033[0m";
 const char kUtf8Block[] = "\xE2\x96\x88";
 
 // The colours set on |screen| with the bytes |grey| and |red|, in order: 'G' for light grey,
@@ -39,10 +44,10 @@ std::string Colours(const std::string& screen, const std::string& grey = kPlainG
   std::string colours;
   std::string others;
   for (size_t at = 0; at < screen.size();) {
-    if (screen.compare(at, grey.size(), grey) == 0) {
+    if (!grey.empty() && screen.compare(at, grey.size(), grey) == 0) {
       colours += 'G';
       at += grey.size();
-    } else if (screen.compare(at, red.size(), red) == 0) {
+    } else if (!red.empty() && screen.compare(at, red.size(), red) == 0) {
       colours += 'R';
       at += red.size();
     } else {
@@ -162,10 +167,12 @@ TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
     GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
   const std::string kTmux = "TMUX=/tmp/tmux-1000/default,4242,0";
   const std::string kScreen = "STY=4242.pts-3.host";
+  const std::string kTilix = "TILIX_ID=e4f1c2a0-4b7d-4f21-9c3e-0a2b5d6e7f80";
+  const std::string kVte = "VTE_VERSION=7006";
   const struct {
     const char* terminal;
     std::vector<std::string> env;
-    const char* grey;
+    const char* grey;  // empty with red: no colour at all
     const char* red;
   } kCases[] = {
       {"xterm", {"TERM=xterm-256color"}, kPlainGrey, kPlainRed},
@@ -177,6 +184,13 @@ TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
       {"tmux inside GNU screen", {"TERM=screen", kScreen, kTmux}, kPlainGrey, kPlainRed},
       {"tmux on the Linux console", {"TERM=linux", kTmux}, kPlainGrey, kPlainRed},
       {"GNU screen on the Linux console", {"TERM=linux", kScreen}, kScreenGrey, kScreenRed},
+      {"Tilix", {"TERM=xterm-256color", kTilix, kVte}, kTilixOwn, kTilixRed},
+      {"tmux in Tilix", {"TERM=tmux-256color", kTilix, kVte, kTmux}, kPlainGrey, kPlainRed},
+      {"GNU screen in Tilix", {"TERM=screen", kTilix, kScreen}, kScreenTilixOwn, kScreenTilixRed},
+      {"NO_COLOR on xterm", {"TERM=xterm-256color", "NO_COLOR=1"}, "", ""},
+      {"NO_COLOR in tmux in Tilix", {"TERM=tmux-256color", kTilix, kTmux, "NO_COLOR=yes"}, "", ""},
+      {"NO_COLOR on the Linux console", {"TERM=linux", "NO_COLOR=1"}, "", ""},
+      {"NO_COLOR empty, as if unset", {"TERM=xterm-256color", "NO_COLOR="}, kPlainGrey, kPlainRed},
   };
   for (const auto& c : kCases) {
     std::vector<std::string> env = c.env;
@@ -188,7 +202,9 @@ TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
     EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen))) << c.terminal;
     ClosePty(child);
     std::string text;
-    EXPECT_EQ(Colours(screen, c.grey, c.red, &text), "GRGGG") << c.terminal << "\n" << screen;
+    // Grey after each right answer, red after the wrong one; nothing at all under NO_COLOR.
+    std::string expected = *c.grey ? "GRGGG" : "";
+    EXPECT_EQ(Colours(screen, c.grey, c.red, &text), expected) << c.terminal << "\n" << screen;
     EXPECT_EQ(text.find('\033'), std::string::npos) << c.terminal << ": nothing else\n" << text;
     EXPECT_NE(text.find(" Tw\xC3\xB3j wynik to: 4 na 5."), std::string::npos) << c.terminal;
   }
