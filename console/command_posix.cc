@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "console/console_effects.h"
@@ -12,13 +11,17 @@
 #include "console/shell_posix.h"
 
 int RunCommand(std::string_view commandLine) {
-  if (std::optional<std::string_view> effect = ConsoleEffectBytes(OutputTerminal(), commandLine)) {
-    // Written into the output stream itself, so it keeps its place among the text.
-    if (!effect->empty()) {
-      WriteOutput(effect->data(), effect->size());
+  CommandEffect effect = ConsoleEffectOf(OutputTerminal(), commandLine);
+  switch (effect.action) {
+    case CommandEffect::kDrawNothing:
+      return 0;
+    case CommandEffect::kWriteBytes:
+      // Written into the output stream itself, so it keeps its place among the text.
+      WriteOutput(effect.bytes.data(), effect.bytes.size());
       FlushOutput();
-    }
-    return 0;
+      return 0;
+    case CommandEffect::kStartProgram:
+      break;
   }
   FlushOutput();          // the program's text before the started program's own
   GiveBackUnusedInput();  // the started program reads on from just after what was used

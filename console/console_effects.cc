@@ -113,10 +113,12 @@ TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& envi
   return TerminalKind::kPlain;
 }
 
-std::optional<std::string_view> ConsoleEffectBytes(TerminalKind kind, std::string_view command) {
+CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
   for (int i = 0; i < kCommandCount; ++i) {
-    if (kCommands[i] == command)
-      return kEffects[static_cast<int>(kind)].bytes[i];
+    if (kCommands[i] == command) {
+      std::string_view bytes = kEffects[static_cast<int>(kind)].bytes[i];
+      return {bytes.empty() ? CommandEffect::kDrawNothing : CommandEffect::kWriteBytes, bytes};
+    }
   }
-  return std::nullopt;
+  return {CommandEffect::kStartProgram, {}};
 }

@@ -3,7 +3,6 @@
 #ifndef CONSOLE_CONSOLE_EFFECTS_H_
 #define CONSOLE_CONSOLE_EFFECTS_H_
 
-#include <optional>
 #include <string_view>
 
 /// The kinds of terminal that set the whole screen's colours each in their own way. The
@@ -38,8 +37,17 @@ struct TerminalEnvironment {
 /// means Tilix; anything else is a plain terminal.
 TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& environment);
 
-/// The bytes that draw the console command |command| on a terminal of kind |kind|: empty
-/// where that kind draws nothing, none at all where |command| is not a console effect.
-std::optional<std::string_view> ConsoleEffectBytes(TerminalKind kind, std::string_view command);
+/// What a command line comes to on a terminal of some kind.
+struct CommandEffect {
+  enum Action {
+    kStartProgram,  // no console effect: a program to start through the command interpreter
+    kDrawNothing,   // a console effect that this kind of terminal does not draw
+    kWriteBytes,    // a console effect, drawn by writing |bytes| into the output stream
+  } action;
+  std::string_view bytes;  // with kWriteBytes
+};
+
+/// What the console command |command| comes to on a terminal of kind |kind|.
+CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command);
 
 #endif  // CONSOLE_CONSOLE_EFFECTS_H_

@@ -13,8 +13,9 @@ constexpr TerminalKind kDrawingKinds[] = {TerminalKind::kPlain,   TerminalKind::
 constexpr const char* kEffectCommands[] = {"cls", "color 07", "color 0C"};
 
 std::string Bytes(TerminalKind kind, std::string_view command) {
-  std::optional<std::string_view> bytes = ConsoleEffectBytes(kind, command);
-  return bytes ? std::string(*bytes) : std::string("(not an effect)");
+  CommandEffect effect = ConsoleEffectOf(kind, command);
+  return effect.action == CommandEffect::kStartProgram ? std::string("(not an effect)")
+                                                        : std::string(effect.bytes);
 }
 
 // |plain| with each OSC sequence (ESC ] ... BEL) wrapped in GNU screen's pass-through.
@@ -79,8 +80,8 @@ TEST(RecogniseTerminal, FromTheEnvironmentInItsOrder) {
 
 TEST(ConsoleEffectBytes, OnlyTheEffectsAreEffects) {
   for (const char* command : {"qor", "cls ", "color", "color 0c", "color 7", "CLS", ""}) {
-    EXPECT_FALSE(ConsoleEffectBytes(TerminalKind::kPlain, command)) << command;
-    EXPECT_FALSE(ConsoleEffectBytes(TerminalKind::kNone, command)) << command;
+    EXPECT_EQ(Bytes(TerminalKind::kPlain, command), "(not an effect)") << command;
+    EXPECT_EQ(Bytes(TerminalKind::kNone, command), "(not an effect)") << command;
   }
 }
 
