@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "quiz/answer_reader.h"
+
 namespace {
 
 // The first line of the file: what it is and the version of its format.
@@ -25,19 +27,6 @@ std::vector<std::string> WordsOf(const std::string& line) {
   return words;
 }
 
-// |word| as a decimal number of 1 to 9 digits, or -1.
-int32_t NumberOf(const std::string& word) {
-  if (word.empty() || word.size() > 9)
-    return -1;
-  int32_t value = 0;
-  for (char c : word) {
-    if (c < '0' || c > '9')
-      return -1;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 std::string LowerCase(std::string word) {
   for (char& c : word) {
     if (c >= 'A' && c <= 'Z')
@@ -49,18 +38,19 @@ std::string LowerCase(std::string word) {
 // What a format line says: this format, a later one, or that the file is no memory at all.
 MemoryText ReadFormatLine(const std::vector<std::string>& words) {
   if (words.size() != 3 || LowerCase(words[0]) != "tabliczka" ||
-      LowerCase(words[1]) != "practice" || NumberOf(words[2]) < 1)
+      LowerCase(words[1]) != "practice" || ParseAnswer(words[2]) < 1)
     return MemoryText::kNotThisFormat;
-  return NumberOf(words[2]) == kFormatVersion ? MemoryText::kRead : MemoryText::kNewerFormat;
+  return ParseAnswer(words[2]) == kFormatVersion ? MemoryText::kRead : MemoryText::kNewerFormat;
 }
 
 // Reads one fact line "a b box day" into |memory|; false when it is not one. A fact given
-// twice keeps the later day (the later line where the days are the same).
+// twice keeps the later day (the later line where the days are the same). Each number is
+// read as an answer is: 1 to 9 digits, else -1 (the words here are never empty).
 bool ReadFactLine(const std::vector<std::string>& words, Memory& memory) {
   if (words.size() != 4)
     return false;
-  int32_t a = NumberOf(words[0]), b = NumberOf(words[1]), box = NumberOf(words[2]),
-          day = NumberOf(words[3]);
+  int32_t a = ParseAnswer(words[0]), b = ParseAnswer(words[1]), box = ParseAnswer(words[2]),
+          day = ParseAnswer(words[3]);
   if (a < 1 || a > kMemoryRange || b < 1 || b > kMemoryRange || box < 1 || box > kTopBox || day < 0)
     return false;
   FactMemory& fact = memory.facts[MemoryIndex(Question{a, b})];

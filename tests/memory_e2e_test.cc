@@ -79,6 +79,14 @@ int WaitingForLocks() {
   return waiting;
 }
 
+// Waits, 15 seconds at most, until |count| programs wait for a lock; returns how many do.
+int WaitForLockWaiters(int count) {
+  auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (WaitingForLocks() < count && std::chrono::steady_clock::now() < give_up)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return WaitingForLocks();
+}
+
 }  // namespace
 
 TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
@@ -439,10 +447,7 @@ TEST(PracticeMemoryThroughAPipe, TwoRoundsAtOnceBothCount) {
   Finished five, six;
   std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, place); });
   std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", place); });
-  auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < 2 && std::chrono::steady_clock::now() < give_up)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  int waiting = WaitingForLocks();
+  int waiting = WaitForLockWaiters(2);
   close(lock);
   first.join();
   second.join();
@@ -467,9 +472,7 @@ TEST(PracticeMemoryThroughAPipe, ALockFileDeletedWhileARoundWaitsLocksNothing) {
   ASSERT_EQ(flock(first, LOCK_EX), 0);
   Finished run;
   std::thread round([&] { run = Practise("zif_fixed_clock", kZifInput, place); });
-  auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < 1 && std::chrono::steady_clock::now() < give_up)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(WaitForLockWaiters(1), 1);
   // The lock file deleted under the waiting round (rm -rf, a sync tool), and a sibling round
   // taking the lock anew on the file that now stands there: the waiting round must wait for
   // it too, not write at the same time.
