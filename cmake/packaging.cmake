@@ -1,6 +1,7 @@
 # Installing the programs, and the packages made with CPack: on Windows a zip of the five
-# programs with a short Polish read-me; elsewhere the programs with their manual pages, the
-# menu's desktop entry, its icon and its AppStream metadata, and a Debian package.
+# programs with a short Polish read-me, each program carrying its icon and version
+# information; elsewhere the programs with their manual pages, the menu's desktop entry, its
+# icon and its AppStream metadata, and a Debian package.
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME tabliczka)
@@ -13,6 +14,26 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(TABLICZKA_APP_ID pl.tabliczka.Trivelanko)
 
 if(WIN32)
+  # Each program with the icon (rendered from desktop/icons/scalable by desktop/render_icons.sh)
+  # and its version information, in Polish, compiled by windres.
+  enable_language(RC)
+  set(ICON ${PROJECT_SOURCE_DIR}/cmake/windows/tabliczka.ico)
+  foreach(entry
+          "trivelanko|Tabliczka mnożenia: menu"
+          "qor|Tabliczka mnożenia: quiz z punktami, wyniki do stu"
+          "pym|Tabliczka mnożenia: quiz z punktami, wyniki do dwudziestu pięciu"
+          "vek|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do stu"
+          "zif|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do dwudziestu pięciu")
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 PROGRAM)
+    list(GET entry 1 DESCRIPTION)
+    configure_file(cmake/windows/program.rc.in ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc
+                   @ONLY)
+    target_sources(${PROGRAM} PRIVATE ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc)
+    set_property(SOURCE ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc TARGET_DIRECTORY ${PROGRAM}
+                 APPEND PROPERTY OBJECT_DEPENDS ${ICON})
+  endforeach()
+
   # Everything side by side in one folder: the menu finds the quiz programs beside it.
   install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION .)
 
