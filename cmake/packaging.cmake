@@ -83,7 +83,8 @@ install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_
 # A path with a space or another character the entry's Exec key reserves goes in quotes, with
 # `"`, `$`, `` ` `` and `\` escaped, each escape written twice, as a string value's are.
 set(desktop_entry_code [[
-  string(REPLACE "%" "%%" TRIVELANKO "${CMAKE_INSTALL_PREFIX}/@TABLICZKA_INSTALL_PROGRAMDIR@/trivelanko")
+  set(TRIVELANKO "${CMAKE_INSTALL_PREFIX}/@TABLICZKA_INSTALL_PROGRAMDIR@/trivelanko")
+  string(REPLACE "%" "%%" TRIVELANKO "${TRIVELANKO}")
   if(TRIVELANKO MATCHES "[ \t\n\"'\\\\<>~|&;$*?#()`]")
     string(REPLACE "\\" "\\\\\\\\" TRIVELANKO "${TRIVELANKO}")
     foreach(reserved "\"" "`" "$")
@@ -91,7 +92,8 @@ set(desktop_entry_code [[
     endforeach()
     set(TRIVELANKO "\"${TRIVELANKO}\"")
   endif()
-  set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications/@TABLICZKA_APP_ID@.desktop")
+  set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications")
+  set(entry "${entry}/@TABLICZKA_APP_ID@.desktop")
   message(STATUS "Installing: ${entry}")
   configure_file("@PROJECT_SOURCE_DIR@/desktop/@TABLICZKA_APP_ID@.desktop.in" "${entry}" @ONLY)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")
@@ -102,7 +104,8 @@ foreach(size scalable 48x48 256x256)
   file(GLOB icon desktop/icons/${size}/${TABLICZKA_APP_ID}.*)
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
 endforeach()
-install(FILES desktop/${TABLICZKA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES desktop/${TABLICZKA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The machine-readable copyright file, with the licence text of LICENSE: each line indented
 # by one space, an empty line written as " .".

@@ -54,7 +54,10 @@ check_desktop_files() {
   report=$(desktop-file-validate "$share/applications/$app_id.desktop" 2>&1) ||
     { echo "$report"; exit 1; }
   if [[ -n $report ]]; then echo "$report"; fi
-  ! grep -q -E '(error|warning): ' <<<"$report" || { echo "desktop-file-validate: the above"; exit 1; }
+  if grep -q -E '(error|warning): ' <<<"$report"; then
+    echo "desktop-file-validate: the above"
+    exit 1
+  fi
   appstreamcli validate --no-net --strict "$share/metainfo/$app_id.metainfo.xml" ||
     { echo "appstreamcli: the above"; exit 1; }
   for size in 48 256; do

@@ -35,8 +35,8 @@ for program in pym qor trivelanko vek zif; do
   version=$(wrestool -x --raw --type=16 "$program.exe" | iconv -f UTF-16LE -t UTF-8 -c |
     tr -s '\000-\037' '|')
   [[ -n $version ]] || { echo "$program.exe has no version information"; exit 1; }
-  for expected in "|ProductName|Tabliczka mnożenia|" "|ProductVersion|2.0|" \
-    "|FileVersion|2.0|" "|OriginalFilename|$program.exe|" "|FileDescription|Tabliczka mnożenia: "; do
+  for expected in "|ProductName|Tabliczka mnożenia|" "|ProductVersion|2.0|" "|FileVersion|2.0|" \
+    "|OriginalFilename|$program.exe|" "|FileDescription|Tabliczka mnożenia: "; do
     [[ $version == *"$expected"* ]] ||
       { echo "$program.exe's version information lacks $expected: $version"; exit 1; }
   done
