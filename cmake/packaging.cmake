@@ -1,6 +1,7 @@
 # Installing the programs, and the packages made with CPack: on Windows a zip of the five
-# programs with a short Polish read-me, elsewhere the programs with their manual pages and a
-# Debian package.
+# programs with a short Polish read-me, each program carrying its icon and version
+# information; elsewhere the programs with their manual pages, the menu's desktop entry, its
+# icon and its AppStream metadata, and a Debian package.
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME tabliczka)
@@ -9,7 +10,30 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# The name the desktop, the icon theme and software centres know the menu by.
+set(TABLICZKA_APP_ID pl.tabliczka.Trivelanko)
+
 if(WIN32)
+  # Each program with the icon (rendered from desktop/icons/scalable by desktop/render_icons.sh)
+  # and its version information, in Polish, compiled by windres.
+  enable_language(RC)
+  set(ICON ${PROJECT_SOURCE_DIR}/cmake/windows/tabliczka.ico)
+  foreach(entry
+          "trivelanko|Tabliczka mnożenia: menu"
+          "qor|Tabliczka mnożenia: quiz z punktami, wyniki do stu"
+          "pym|Tabliczka mnożenia: quiz z punktami, wyniki do dwudziestu pięciu"
+          "vek|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do stu"
+          "zif|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do dwudziestu pięciu")
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 PROGRAM)
+    list(GET entry 1 DESCRIPTION)
+    configure_file(cmake/windows/program.rc.in ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc
+                   @ONLY)
+    target_sources(${PROGRAM} PRIVATE ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc)
+    set_property(SOURCE ${PROJECT_BINARY_DIR}/resources/${PROGRAM}.rc TARGET_DIRECTORY ${PROGRAM}
+                 APPEND PROPERTY OBJECT_DEPENDS ${ICON})
+  endforeach()
+
   # Everything side by side in one folder: the menu finds the quiz programs beside it.
   install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION .)
 
@@ -51,6 +75,37 @@ add_custom_target(compressed_documents ALL DEPENDS ${compressed})
 list(FILTER compressed INCLUDE REGEX "\\.6\\.gz$")
 install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# For the desktop: the menu's entry, its icon (the drawing and its renderings, made by
+# desktop/render_icons.sh) and what software centres show of it. The entry starts the menu by
+# its full path, written as it is installed, so it works from whatever prefix the desktop reads
+# entries from (~/.local too), whether or not the programs' folder is on the desktop's PATH.
+# A path with a space or another character the entry's Exec key reserves goes in quotes, with
+# `"`, `$`, `` ` `` and `\` escaped, each escape written twice, as a string value's are.
+set(desktop_entry_code [[
+  set(TRIVELANKO "${CMAKE_INSTALL_PREFIX}/@TABLICZKA_INSTALL_PROGRAMDIR@/trivelanko")
+  string(REPLACE "%" "%%" TRIVELANKO "${TRIVELANKO}")
+  if(TRIVELANKO MATCHES "[ \t\n\"'\\\\<>~|&;$*?#()`]")
+    string(REPLACE "\\" "\\\\\\\\" TRIVELANKO "${TRIVELANKO}")
+    foreach(reserved "\"" "`" "$")
+      string(REPLACE "${reserved}" "\\\\${reserved}" TRIVELANKO "${TRIVELANKO}")
+    endforeach()
+    set(TRIVELANKO "\"${TRIVELANKO}\"")
+  endif()
+  set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications")
+  set(entry "${entry}/@TABLICZKA_APP_ID@.desktop")
+  message(STATUS "Installing: ${entry}")
+  configure_file("@PROJECT_SOURCE_DIR@/desktop/@TABLICZKA_APP_ID@.desktop.in" "${entry}" @ONLY)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")
+]])
+string(CONFIGURE "${desktop_entry_code}" desktop_entry_code @ONLY)
+install(CODE "${desktop_entry_code}")
+foreach(size scalable 48x48 256x256)
+  file(GLOB icon desktop/icons/${size}/${TABLICZKA_APP_ID}.*)
+  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+install(FILES desktop/${TABLICZKA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The machine-readable copyright file, with the licence text of LICENSE: each line indented
 # by one space, an empty line written as " .".

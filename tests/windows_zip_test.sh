@@ -1,34 +1,52 @@
 #!/usr/bin/env bash
 # Makes the Windows zip with CPack from a Windows build folder and checks it as a Windows user
-# gets it: one folder holding exactly the five programs, each a console program for x86-64,
+# gets it: one folder holding exactly the five programs, each a console program for x86-64
+# carrying the icon (the same drawing as the desktop's) and version information in Polish,
 # and CZYTAJ.TXT, a Polish read-me in UTF-8 with a byte order mark and CR LF line ends that
 # names every program. With WINDOWS_RUNNER set (wine), it also plays from the unpacked folder:
 # the unpacked trivelanko.exe starts the unpacked qor.exe.
 set -euo pipefail
 build_dir=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/unpack_and_play.sh"
 
-(cd "$work" && cpack -G ZIP --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log") ||
-  { cat "$work/cpack.log"; exit 1; }
+make_package ZIP "$build_dir"
 zip=$(ls "$work"/tabliczka-*-windows.zip)
 folder=$(basename "$zip" .zip)
 
 listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-expected="$folder/CZYTAJ.TXT $folder/pym.exe $folder/qor.exe $folder/trivelanko.exe \
-$folder/vek.exe $folder/zif.exe "
-if [[ "$listed" != "$expected" ]]; then
-  echo "zip holds: $listed"
-  echo "expected:  $expected"
-  exit 1
-fi
+expect_listing "zip holds" "$listed" "$folder/CZYTAJ.TXT $folder/pym.exe $folder/qor.exe \
+$folder/trivelanko.exe $folder/vek.exe $folder/zif.exe "
 
 unzip -q "$zip" -d "$work/unpacked"
 cd "$work/unpacked/$folder"
 for program in pym qor trivelanko vek zif; do
   kind=$(file -b "$program.exe")
   [[ $kind == "PE32+ executable (console) x86-64"* ]] || { echo "$program.exe: $kind"; exit 1; }
+
+  # The icon Explorer shows: its largest image is the drawing at 256 pixels.
+  wrestool -x --type=14 "$program.exe" >"$work/$program.ico"
+  [[ -s $work/$program.ico ]] || { echo "$program.exe has no icon"; exit 1; }
+  icotool -x --width=256 -o "$work/$program-256.png" "$work/$program.ico"
+  differing=$(compare -metric AE "$work/$program-256.png" \
+    "$source_dir/desktop/icons/256x256/$app_id.png" null: 2>&1) ||
+    { echo "$program.exe's icon is not the drawing: $differing pixels differ"; exit 1; }
+
+  # The version information its Properties show: the strings, in UTF-16, each after its name.
+  version=$(wrestool -x --raw --type=16 "$program.exe" | iconv -f UTF-16LE -t UTF-8 -c |
+    tr -s '\000-\037' '|')
+  [[ -n $version ]] || { echo "$program.exe has no version information"; exit 1; }
+  for expected in "|ProductName|Tabliczka mnożenia|" "|ProductVersion|2.0|" "|FileVersion|2.0|" \
+    "|OriginalFilename|$program.exe|" "|FileDescription|Tabliczka mnożenia: "; do
+    [[ $version == *"$expected"* ]] ||
+      { echo "$program.exe's version information lacks $expected: $version"; exit 1; }
+  done
 done
+# Each program's description tells it from the others, in Polish.
+descriptions=$(for program in pym qor trivelanko vek zif; do
+  wrestool -x --raw --type=16 "$program.exe" | iconv -f UTF-16LE -t UTF-8 -c |
+    tr -s '\000-\037' '\n' | grep -A1 -x FileDescription | tail -1
+done | sort -u | wc -l)
+((descriptions == 5)) || { echo "$descriptions different descriptions for five programs"; exit 1; }
 
 readme=CZYTAJ.TXT
 [[ $(head -c 3 "$readme" | od -An -tx1 | tr -d ' ') == efbbbf ]] ||
@@ -45,13 +63,12 @@ for program in trivelanko qor pym vek zif; do
   grep -q "$program.exe" "$readme" || { echo "$readme does not name $program.exe"; exit 1; }
 done
 grep -q 'JAK ZACZĄĆ' "$readme" || { echo "$readme does not say how to start"; exit 1; }
+grep -q 'Kliknij dwa razy plik trivelanko.exe' "$readme" ||
+  { echo "$readme does not say to double-click trivelanko.exe"; exit 1; }
 
 if [[ -n ${WINDOWS_RUNNER:-} ]]; then
-  # Answers of 0, never a product: the score is 0 whatever is drawn.
-  printf '1\n1\n5\n0\n0\n0\n0\n0\n' | setsid "$WINDOWS_RUNNER" trivelanko.exe >"$work/output"
-  grep -a -q 'wersja 2.0/qor' "$work/output" || { echo "the unpacked qor.exe did not start"; exit 1; }
-  grep -a -q $'Tw\xa2j wynik to: 0 na 5\\.\r$' "$work/output" ||
-    { echo "the unpacked qor.exe did not play"; exit 1; }
+  play_round "the unpacked qor.exe" "$WINDOWS_RUNNER" trivelanko.exe
   echo "played from the unpacked folder with $WINDOWS_RUNNER"
 fi
-echo "$(basename "$zip"): the five programs and CZYTAJ.TXT, as expected"
+echo "$(basename "$zip"): the five programs, each with its icon and version information, and \
+CZYTAJ.TXT, as expected"
