@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -397,8 +398,9 @@ std::string TemporaryDirectory() {
   static std::vector<std::string> made;
   if (made.empty())
     std::atexit([] {
+      std::error_code ignored;  // a folder that cannot be removed is left for the system
       for (const std::string& dir : made)
-        std::system(("rm -rf '" + dir + "'").c_str());
+        std::filesystem::remove_all(dir, ignored);
     });
   made.push_back(path);
   return path;
