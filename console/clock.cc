@@ -1,7 +1,14 @@
 #include "console/clock.h"
 
+#include <chrono>
 #include <ctime>
 
 uint32_t ClockSeconds() {
   return static_cast<uint32_t>(std::time(nullptr));
+}
+
+int64_t MonotonicMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }

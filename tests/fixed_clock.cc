@@ -1,10 +1,32 @@
 // A clock for end-to-end runs with a known byte stream: it reads 0, 1, 0, 1, ... so that each
 // question's two readings differ (seed 0 draws 38, seed 1 draws 41). A test that needs a later
 // day sets FIXED_CLOCK_DAY to a number of days, which moves every reading on by that many days.
+//
+// The monotonic clock stands still, so every answer is quick, except the answers that
+// FIXED_CLOCK_SLOW lists (numbers separated by commas, counted from 1 through the round, every
+// try an answer): each of those takes a minute. A practice round reads it twice per answer,
+// when the question is on screen and when the answer is complete, so the second reading of
+// answer n (reading 2n, counted from 1) is the one that comes a minute later.
 
 #include <cstdlib>
 
 #include "console/clock.h"
+
+namespace {
+
+// True when the list |numbers| ("2,5") holds |number|.
+bool Listed(const char* numbers, long number) {
+  for (char* end = nullptr; numbers && *numbers; numbers = *end ? end + 1 : end) {
+    long listed = std::strtol(numbers, &end, 10);
+    if (end == numbers)
+      return false;
+    if (listed == number)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 uint32_t ClockSeconds() {
   static const char* day = std::getenv("FIXED_CLOCK_DAY");
@@ -12,4 +34,14 @@ uint32_t ClockSeconds() {
       day ? static_cast<uint32_t>(std::strtoul(day, nullptr, 10)) * 86400u : 0;
   static uint32_t reads = 0;
   return start + reads++ % 2;
+}
+
+int64_t MonotonicMilliseconds() {
+  static const char* slow = std::getenv("FIXED_CLOCK_SLOW");
+  static long reads = 0;
+  static int64_t now = 0;
+  ++reads;
+  if (reads % 2 == 0 && Listed(slow, reads / 2))
+    now += 60000;
+  return now;
 }

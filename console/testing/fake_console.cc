@@ -16,6 +16,8 @@ struct FakeConsole {
   bool ended = false;
   std::vector<uint32_t> times;
   int clock_reads = 0;
+  std::vector<int64_t> monotonic;
+  size_t monotonic_reads = 0;
 };
 
 FakeConsole& Fake() {
@@ -29,6 +31,11 @@ void FakeConsoleReset(const std::string& input, const std::vector<uint32_t>& tim
   Fake() = FakeConsole();
   Fake().input = input;
   Fake().times = times;
+}
+
+void FakeConsoleSetMonotonic(const std::vector<int64_t>& milliseconds) {
+  Fake().monotonic = milliseconds;
+  Fake().monotonic_reads = 0;
 }
 
 const std::string& FakeConsoleOutput() {
@@ -96,4 +103,12 @@ uint32_t ClockSeconds() {
   if (fake.times.empty())
     return 0;
   return fake.times[index < fake.times.size() ? index : fake.times.size() - 1];
+}
+
+int64_t MonotonicMilliseconds() {
+  FakeConsole& fake = Fake();
+  size_t index = fake.monotonic_reads++;
+  if (fake.monotonic.empty())
+    return 0;
+  return fake.monotonic[index < fake.monotonic.size() ? index : fake.monotonic.size() - 1];
 }
