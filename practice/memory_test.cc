@@ -16,11 +16,34 @@ TEST(Memory, BoxAfterARound) {
       {0, Outcome::kRight, 2},    {1, Outcome::kRight, 2},  {2, Outcome::kRight, 3},
       {4, Outcome::kRight, 5},    {5, Outcome::kRight, 5},  {0, Outcome::kMissed, 1},
       {1, Outcome::kMissed, 1},   {5, Outcome::kMissed, 1}, {0, Outcome::kNotAsked, 0},
-      {3, Outcome::kNotAsked, 3},
+      {3, Outcome::kNotAsked, 3}, {0, Outcome::kSlow, 1},   {1, Outcome::kSlow, 1},
+      {3, Outcome::kSlow, 3},     {5, Outcome::kSlow, 5},
   };
   for (const auto& c : kCases)
     EXPECT_EQ(BoxAfter(c.box, c.outcome), c.after)
         << "box " << c.box << ", outcome " << static_cast<int>(c.outcome);
+}
+
+TEST(Memory, TheFirstAnswerToAFactDecidesQuickOrSlowAndAnyWrongOneMissed) {
+  const struct {
+    Outcome before;
+    bool right;
+    int64_t milliseconds;
+    Outcome after;
+  } kCases[] = {
+      {Outcome::kNotAsked, true, 0, Outcome::kRight},
+      {Outcome::kNotAsked, true, 5000, Outcome::kRight},
+      {Outcome::kNotAsked, true, 5001, Outcome::kSlow},
+      {Outcome::kNotAsked, false, 100, Outcome::kMissed},
+      {Outcome::kRight, true, 60000, Outcome::kRight},  // the same fact again in the round
+      {Outcome::kSlow, true, 100, Outcome::kSlow},
+      {Outcome::kSlow, false, 100, Outcome::kMissed},
+      {Outcome::kRight, false, 100, Outcome::kMissed},
+      {Outcome::kMissed, true, 100, Outcome::kMissed},  // right at a later try
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(OutcomeAfterAnswer(c.before, c.right, c.milliseconds), c.after)
+        << static_cast<int>(c.before) << (c.right ? ", right in " : ", wrong in ") << c.milliseconds;
 }
 
 TEST(Memory, DueAfterTwoToThePowerOfBoxLessOneDays) {
