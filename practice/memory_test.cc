@@ -43,7 +43,8 @@ TEST(Memory, TheFirstAnswerToAFactDecidesQuickOrSlowAndAnyWrongOneMissed) {
   };
   for (const auto& c : kCases)
     EXPECT_EQ(OutcomeAfterAnswer(c.before, c.right, c.milliseconds), c.after)
-        << static_cast<int>(c.before) << (c.right ? ", right in " : ", wrong in ") << c.milliseconds;
+        << static_cast<int>(c.before) << (c.right ? ", right in " : ", wrong in ")
+        << c.milliseconds;
 }
 
 TEST(Memory, DueAfterTwoToThePowerOfBoxLessOneDays) {

@@ -10,6 +10,7 @@
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
 #include "practice/wrong_tries.h"
+#include "quiz/question.h"
 #include "quiz/testing/round_screen.h"
 
 namespace {
@@ -43,12 +44,23 @@ std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
   return grid;
 }
 
-// A round that keeps no memory: it starts as a first run.
-std::string PlayPractice(int32_t range, const std::string& input) {
-  FakeConsoleReset(input, {0});  // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
+// A round that keeps no memory: it starts as a first run. Answer k takes |seconds|[k], or no
+// time at all beyond the list.
+std::string PlayPractice(int32_t range, const std::string& input,
+                         const std::vector<int64_t>& seconds = {}) {
+  FakeConsoleReset(input, {0});   // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
+  std::vector<int64_t> readings;  // when each question is shown, when its answer is complete
+  for (int64_t now = 0, k = 0; k < static_cast<int64_t>(seconds.size()); ++k) {
+    readings.push_back(now);
+    now += seconds[k] * 1000;
+    readings.push_back(now);
+  }
+  FakeConsoleSetMonotonic(readings);
   RunPracticeRound(range, "");
   return FakeConsoleOutput();
 }
+
+const std::string kSlowHeading = " Dobrze, a wkrótce pójdzie od razu:";
 
 }  // namespace
 
@@ -114,6 +126,53 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
   }
   expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
+}
+
+TEST(PracticeRound, AFactRightButSlowStaysInItsBoxAndIsListedWithoutTheTime) {
+  // 3 x 1 in 6 s and 2 x 2 in 30 s are slow (box 1, new as they are); 5 x 1 in 5 s is quick;
+  // 2 x 3, wrong at once, is missed.
+  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
+                         kWrongShort + Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) +
+                         kRight + Separator() + " Do powtórki:\n   " + Fact(2, 3) + "\n" +
+                         kSlowHeading + "   " + Fact(3, 1) + "   " + Fact(2, 2) + "\n" +
+                         Grid(5, {".....", ".11..", "1....", ".....", "2...2"});
+  EXPECT_EQ(PlayPractice(5, "5\n25\n3\n7\n6\n5\n4\n", {1, 6, 1, 1, 5, 30}), Screen(expected));
+
+  // All ten slow and right: the list goes on below its heading, as many as fit on a row.
+  expected = kPrompt;
+  for (Question q :
+       {Question{5, 5}, {3, 1}, {2, 3}, {5, 1}, {2, 2}, {5, 4}, {5, 3}, {4, 2}, {2, 4}, {1, 2}})
+    expected += Ask(q.a, q.b) + kRight;
+  expected += Separator() + " Wszystko dobrze za pierwszym razem !\n" + kSlowHeading + "   " +
+              Fact(5, 5) + "   " + Fact(3, 1) + "   " + Fact(2, 3) + "\n   " + Fact(5, 1) + "   " +
+              Fact(2, 2) + "   " + Fact(5, 4) + "   " + Fact(5, 3) + "   " + Fact(4, 2) + "   " +
+              Fact(2, 4) + "\n   " + Fact(1, 2) + "\n" +
+              Grid(5, {".1...", ".111.", "1....", ".1...", "1.111"});
+  EXPECT_EQ(PlayPractice(5, "10\n25 3 6 5 4 20 15 8 8 2\n", std::vector<int64_t>(10, 9)),
+            Screen(expected));
+}
+
+TEST(PracticeRound, TheFirstTimeAFactComesDecidesQuickOrSlowAndAMissAnyTimeSendsItBack) {
+  // Range 1 has one fact, so it comes back every question.
+  const struct {
+    std::vector<int64_t> seconds;
+    std::string input;
+    std::string summary;
+    char box;
+  } kCases[] = {
+      {{9, 1, 1, 1, 1},
+       "5\n1 1 1 1 1\n",
+       " Wszystko dobrze za pierwszym razem !\n" + kSlowHeading + "   " + Fact(1, 1) + "\n",
+       '1'},
+      {{1, 9, 9, 9, 9}, "5\n1 1 1 1 1\n", " Wszystko dobrze za pierwszym razem !\n", '2'},
+      {{9, 1, 1, 1, 1, 1}, "5\n1 1 2 1 1 1\n", " Do powtórki:\n   " + Fact(1, 1) + "\n", '1'},
+  };
+  for (const auto& c : kCases) {
+    std::string output = PlayPractice(1, c.input, c.seconds);
+    EXPECT_NE(output.find(Screen(Separator() + c.summary + Grid(1, {std::string(1, c.box)}))),
+              std::string::npos)
+        << c.input << ", the first answer in " << c.seconds[0] << " s: " << output;
+  }
 }
 
 TEST(WrongTries, CountingStopsAtTheTryThatShowsTheProduct) {
