@@ -27,11 +27,12 @@ std::string WrongShowingProduct(int a, int b) {
   return "<color 0C>" + round_screen::Wrong(a, b);
 }
 
-// The grid at the end of a round, from one string of boxes per first factor ('.' new).
+// The grid at the end of a round, from one string of boxes per first factor ('.' new), with
+// its legend.
 std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
   const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
   std::string margin((80 - (3 * range + 2)) / 2, ' ');
-  std::string grid = "\n" + margin + "  ";
+  std::string grid = margin + "  ";
   for (int32_t b = 1; b <= range; ++b)
     grid += (b < 10 ? "  " : " ") + std::to_string(b);
   grid += "\n";
@@ -41,7 +42,7 @@ std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
       grid += std::string(" ") + kShades[box == '.' ? 0 : box - '0'];
     grid += "\n";
   }
-  return grid;
+  return grid + round_screen::kLegend;
 }
 
 // A round that keeps no memory: it starts as a first run. Answer k takes |seconds|[k], or no
