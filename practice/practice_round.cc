@@ -142,7 +142,7 @@ void PutSummary(const RoundMemory& round, bool finished) {
 
 }  // namespace
 
-void RunPracticeRound(int32_t range, const std::string& memory_path) {
+void RunPracticeRound(int32_t range, const std::string& memory_path, Tables tables) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
@@ -152,6 +152,7 @@ void RunPracticeRound(int32_t range, const std::string& memory_path) {
   SeedGenerator(now);
   RoundMemory round{memory_path, LoadMemory(memory_path), DayOfClock(now)};
   Deck deck = NewDeck(range);
+  KeepTables(deck, tables);
   ShuffleDeck(deck);
   PutDueFactsFirst(deck, round.memory, round.today);
   bool finished = true;

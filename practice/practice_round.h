@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "practice/deck.h"
+
 /// A round without points with factors from 1 to |range|: the facts due in the memory kept in
 /// file |memory_path| come first, then every fact comes once before any comes again; a wrong
 /// answer is asked again until it is right (the product shown from the third wrong try on).
 /// Each answer that changes what is known of its fact is kept in the memory at once. The end
-/// lists the facts that were missed and draws the table as a grid of what is known. An empty
-/// |memory_path| keeps nothing.
-void RunPracticeRound(int32_t range, const std::string& memory_path);
+/// lists the facts that were missed, then those right but slow, and draws the whole table as a
+/// grid of what is known. An empty |memory_path| keeps nothing. Only the facts of |tables| are
+/// asked.
+void RunPracticeRound(int32_t range, const std::string& memory_path, Tables tables = kEveryTable);
 
 #endif  // PRACTICE_PRACTICE_ROUND_H_
