@@ -1,5 +1,6 @@
 #include "console/clock.h"
 
+#include <chrono>
 #include <ctime>
 
 int64_t WallClockSeconds() {
@@ -8,4 +9,10 @@ int64_t WallClockSeconds() {
 
 uint32_t ClockSeconds() {
   return static_cast<uint32_t>(std::time(nullptr));
+}
+
+int64_t MonotonicMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }

@@ -15,6 +15,17 @@ Deck NewDeck(int32_t range) {
   return deck;
 }
 
+void KeepTables(Deck& deck, Tables tables) {
+  int32_t kept = 0;
+  for (int32_t i = 0; i < deck.size; ++i) {
+    Question fact = FactOfIndex(deck.cards[i], deck.range);
+    if ((tables & (TableBit(fact.a) | TableBit(fact.b))) != 0)
+      deck.cards[kept++] = deck.cards[i];
+  }
+  deck.size = kept;
+  deck.next = 0;
+}
+
 void ShuffleDeck(Deck& deck) {
   for (int32_t i = deck.size - 1; i >= 1; --i) {
     int32_t j = DrawNumber() % (i + 1);

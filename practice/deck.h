@@ -21,8 +21,20 @@ struct Deck {
   std::array<int32_t, kMaxDeckRange * kMaxDeckRange> cards;  // the first |size| are used
 };
 
+/// The tables a round asks, one bit each: TableBit(t) for the table of t, the facts with t as
+/// either factor (7 x 3 and 3 x 7 both belong to the table of 7).
+using Tables = uint32_t;
+constexpr Tables TableBit(int32_t table) {
+  return Tables{1} << table;
+}
+constexpr Tables kEveryTable = ~Tables{0};
+
 /// The deck for |range| (1 to kMaxDeckRange) in index order, none dealt yet.
 Deck NewDeck(int32_t range);
+
+/// Leaves in the deck only the facts of |tables|, in the order they had; with kEveryTable,
+/// every fact. Dealing starts again at the first card.
+void KeepTables(Deck& deck, Tables tables);
 
 /// Shuffles the deck as it stands: for i from size - 1 down to 1, swaps card i with card
 /// j = (one draw of the generator) mod (i + 1). Dealing starts again at the first card.

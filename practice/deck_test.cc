@@ -123,3 +123,20 @@ TEST(DeckWithMemory, NothingDueLeavesTheShuffledOrder) {
     EXPECT_EQ(Cards(deck), shuffled);
   }
 }
+
+TEST(DeckOfTables, OnlyTheFactsWithAFactorInTheTablesDueOnesFirst) {
+  Deck deck = NewDeck(5);
+  KeepTables(deck, TableBit(3));  // 1x3 2x3 3x1 3x2 3x3 3x4 3x5 4x3 5x3
+  EXPECT_EQ(Cards(deck), (std::vector<int32_t>{2, 7, 10, 11, 12, 13, 14, 17, 22}));
+  // The table of 7 shuffled, with 7 x 8 and 4 x 2 due: 7 x 8 first, 4 x 2 never.
+  SeedGenerator(7);
+  Deck big = NewDeck(10);
+  KeepTables(big, TableBit(7));
+  ShuffleDeck(big);
+  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}}), 10);
+  EXPECT_EQ(big.size, 19);
+  for (int i = 0; i < 19 * 2; ++i) {
+    Question q = DealQuestion(big);
+    EXPECT_TRUE(i == 0 ? q.a == 7 && q.b == 8 : q.a == 7 || q.b == 7) << q.a << " x " << q.b;
+  }
+}

@@ -1,14 +1,30 @@
 // The entry of a practice program. Built once per program, with RANGE (the largest factor)
-// and VERSION_SUFFIX (the end of its version text).
+// and VERSION_SUFFIX (the end of its version text: a slash and the program's name).
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "console/title_screen.h"
 #include "practice/memory_store.h"
 #include "practice/practice_round.h"
+#include "practice/table_arguments.h"
 #include "quiz/closing_screen.h"
 
-int main() {
+int main(int argc, char** argv) {
+  const std::string name = VERSION_SUFFIX + 1;
+  PracticeArguments arguments =
+      ReadPracticeArguments(std::vector<std::string>(argv + (argc > 0), argv + argc), RANGE);
+  if (arguments.read == ArgumentsRead::kBad) {
+    std::fputs(ArgumentsError(name, RANGE).c_str(), stderr);
+    return 2;
+  }
+  if (arguments.read == ArgumentsRead::kUsage) {
+    PutPracticeUsage(name, RANGE);
+    return 0;
+  }
   PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
-  RunPracticeRound(RANGE, PracticeMemoryFile());
+  RunPracticeRound(RANGE, PracticeMemoryFile(), arguments.tables);
   PrintPracticeClosingScreen();
   return 0;
 }

@@ -77,8 +77,18 @@ int32_t BoxAfter(int32_t box, Outcome outcome) {
       return 1;
     case Outcome::kRight:
       return box == 0 ? 2 : (box < kTopBox ? box + 1 : kTopBox);
+    case Outcome::kSlow:
+      return box == 0 ? 1 : box;
   }
   return box;
+}
+
+Outcome OutcomeAfterAnswer(Outcome outcome, bool right, int64_t milliseconds) {
+  if (!right)
+    return Outcome::kMissed;
+  if (outcome != Outcome::kNotAsked)
+    return outcome;
+  return milliseconds <= kQuickMilliseconds ? Outcome::kRight : Outcome::kSlow;
 }
 
 bool IsDue(FactMemory fact, int32_t today) {

@@ -1,7 +1,7 @@
 // What practice remembers of each fact from one round to the next: a Leitner box from 1 to 5
-// and the day it was last asked. A fact answered right at the first try in a round moves up a
-// box, one answered wrong goes back to box 1, and the higher its box the longer until it is due
-// again.
+// and the day it was last asked. A fact answered right at the first try and quickly in a round
+// moves up a box, one right but slow keeps its box, one answered wrong goes back to box 1, and
+// the higher its box the longer until it is due again.
 // Every program shares one memory: the facts up to 5 are the same facts in both ranges.
 #ifndef PRACTICE_MEMORY_H_
 #define PRACTICE_MEMORY_H_
@@ -28,11 +28,18 @@ struct Memory {
   std::array<FactMemory, kMemoryFacts> facts{};
 };
 
-/// How a fact has gone in one round so far.
+/// An answer is quick when it is complete at most this long after its question was shown:
+/// recalled, not worked out.
+constexpr int64_t kQuickMilliseconds = 5000;
+
+/// How a fact has gone in one round so far. The first time it comes decides between quick and
+/// slow: that answer shows what was kept since the last round, a later one in the same round
+/// only what was just seen. A wrong answer at any time makes it missed.
 enum class Outcome : uint8_t {
   kNotAsked,
-  kRight,   // answered, and right at the first try every time it came
+  kRight,   // right at the first try, quickly, the first time it came; never answered wrong
   kMissed,  // answered wrong at least once
+  kSlow,    // right at the first try, but slowly, the first time it came; never answered wrong
 };
 
 /// Where fact |question| is kept: (a - 1) * kMemoryRange + (b - 1).
@@ -43,8 +50,14 @@ int32_t MemoryIndex(Question question);
 int32_t DayOfClock(int64_t seconds);
 
 /// The box a fact in |box| goes to after a round with |outcome|: box 1 when missed; one box up
-/// when right (a new fact to box 2, box 5 stays 5); unchanged when not asked.
+/// when right (a new fact to box 2, box 5 stays 5); unchanged when slow, but a new fact to
+/// box 1, so that it comes back the next day; unchanged when not asked.
 int32_t BoxAfter(int32_t box, Outcome outcome);
+
+/// The outcome of a fact that stood at |outcome| after one more answer, |right| or not, that
+/// took |milliseconds| from its question on screen to its end. Only the answer to a fact not
+/// asked yet is timed; wrong is missed whenever it comes.
+Outcome OutcomeAfterAnswer(Outcome outcome, bool right, int64_t milliseconds);
 
 /// True when |fact| is due on day |today|: it is in box k and was last asked 2^(k-1) days or
 /// more before (box 1 the next day, box 5 after 16 days), or on a day after today (a clock

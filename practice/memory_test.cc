@@ -16,11 +16,21 @@ TEST(Memory, BoxAfterARound) {
       {0, Outcome::kRight, 2},    {1, Outcome::kRight, 2},  {2, Outcome::kRight, 3},
       {4, Outcome::kRight, 5},    {5, Outcome::kRight, 5},  {0, Outcome::kMissed, 1},
       {1, Outcome::kMissed, 1},   {5, Outcome::kMissed, 1}, {0, Outcome::kNotAsked, 0},
-      {3, Outcome::kNotAsked, 3},
+      {3, Outcome::kNotAsked, 3}, {0, Outcome::kSlow, 1},   {1, Outcome::kSlow, 1},
+      {3, Outcome::kSlow, 3},     {5, Outcome::kSlow, 5},
   };
   for (const auto& c : kCases)
     EXPECT_EQ(BoxAfter(c.box, c.outcome), c.after)
         << "box " << c.box << ", outcome " << static_cast<int>(c.outcome);
+}
+
+TEST(Memory, TheFirstAnswerToAFactDecidesQuickOrSlowAndAnyWrongOneMissed) {
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kNotAsked, true, 5000), Outcome::kRight);
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kNotAsked, true, 5001), Outcome::kSlow);
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kRight, true, 60000), Outcome::kRight) << "again";
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kSlow, true, 0), Outcome::kSlow) << "again";
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kSlow, false, 0), Outcome::kMissed);
+  EXPECT_EQ(OutcomeAfterAnswer(Outcome::kMissed, true, 0), Outcome::kMissed);
 }
 
 TEST(Memory, DueAfterTwoToThePowerOfBoxLessOneDays) {

@@ -32,22 +32,29 @@ struct RoundMemory {
   // list, each fact once.
   int32_t missed_count = 0;
   std::array<int32_t, kMemoryFacts> missed{};
+  // The facts whose outcome became kSlow, in the order it did; those missed later are left out
+  // of the summary's list of slow facts.
+  int32_t slow_count = 0;
+  std::array<int32_t, kMemoryFacts> slow{};
 };
 
-// Notes that |question| was answered right or wrong, and keeps the memory at once where that
-// changes the fact's outcome for the round: at most twice a fact (right at the first try, then
-// missed when it comes again). So a round ended by Ctrl+C or a closed window loses nothing
-// answered; and moving a fact up and then back to box 1 ends where the whole round applied at
-// once would. An answer that could not be kept is tried again with the next.
-void NoteOutcome(RoundMemory& round, Question question, bool right) {
+// Notes that |question| was answered right or wrong, |milliseconds| after it was shown, and
+// keeps the memory at once where that changes the fact's outcome for the round: at most twice a
+// fact (right, quickly or slowly, then missed when it comes again). So a round ended by Ctrl+C
+// or a closed window loses nothing answered; and moving a fact up (or keeping it) and then back
+// to box 1 ends where the whole round applied at once would. An answer that could not be kept
+// is tried again with the next.
+void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t milliseconds) {
   int32_t index = MemoryIndex(question);
   Outcome& outcome = round.outcomes[index];
-  Outcome now = right && outcome != Outcome::kMissed ? Outcome::kRight : Outcome::kMissed;
+  Outcome now = OutcomeAfterAnswer(outcome, right, milliseconds);
   if (now == outcome)
     return;
   outcome = now;
   if (now == Outcome::kMissed)
     round.missed[round.missed_count++] = index;
+  if (now == Outcome::kSlow)
+    round.slow[round.slow_count++] = index;
   // The day each answer is given: a round that crosses midnight counts its later answers on
   // the new day.
   NoteUnsaved(round.unsaved, round.memory, index, now, DayOfClock(WallClockSeconds()));
@@ -81,14 +88,16 @@ void KeepTheRest(RoundMemory& round) {
 bool PractiseQuestion(Question question, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
     PutQuestion(question);
+    int64_t shown = MonotonicMilliseconds();  // the reader shows it before it waits
     std::optional<int32_t> answer = ReadAnswerOrEnd();
     if (!answer)
       return false;
+    int64_t took = MonotonicMilliseconds() - shown;
     if (*answer == question.a * question.b) {
       RunCommand("color 07");
       PutBlankLines(1);
       PutLine(kRight);
-      NoteOutcome(round, question, true);
+      NoteOutcome(round, question, true, took);
       return true;
     }
     RunCommand("color 0C");
@@ -101,14 +110,51 @@ bool PractiseQuestion(Question question, RoundMemory& round) {
     } else {
       PutCorrection(question);
     }
-    NoteOutcome(round, question, false);
+    NoteOutcome(round, question, false, took);
   }
+}
+
+// How many columns |value| takes in decimal (|value| from 0).
+int32_t DigitCount(int32_t value) {
+  int32_t digits = 1;
+  for (; value >= 10; value /= 10)
+    ++digits;
+  return digits;
+}
+
+// The facts right at the first try but slow, after their heading on its row and on as many
+// rows as they need, kReviewIndent apart; nothing when there are none. Packed in rows, so that
+// the grid and KONIEC below stay on a screen of 25 rows.
+void PutSlowFacts(const RoundMemory& round) {
+  int32_t column = -1;  // none shown yet
+  for (int32_t i = 0; i < round.slow_count; ++i) {
+    if (round.outcomes[round.slow[i]] != Outcome::kSlow)
+      continue;  // missed later: on the list to review
+    if (column < 0) {
+      PutText(kRightButSlow);
+      column = static_cast<int32_t>(sizeof kRightButSlow - 1);
+    }
+    Question fact = FactOfIndex(round.slow[i], kMemoryRange);
+    int32_t width = static_cast<int32_t>(sizeof kReviewIndent - 1) + DigitCount(fact.a) +
+                    DigitCount(fact.b) + DigitCount(fact.a * fact.b) + 6;  // " x ", " = "
+    if (column + width > kConsoleWidth) {
+      EndLine();
+      column = 0;
+    }
+    PutText(kReviewIndent);
+    PutFact(fact);
+    PutNumber(fact.a * fact.b);
+    column += width;
+  }
+  if (column >= 0)
+    EndLine();
 }
 
 void PutSummary(const RoundMemory& round, bool finished) {
   PutSeparatorRow();
   if (finished && round.missed_count == 0) {
     PutLine(kAllRight);
+    PutSlowFacts(round);
     return;
   }
   PutLine(kToReview);
@@ -119,11 +165,12 @@ void PutSummary(const RoundMemory& round, bool finished) {
     PutNumber(fact.a * fact.b);
     EndLine();
   }
+  PutSlowFacts(round);
 }
 
 }  // namespace
 
-void RunPracticeRound(int32_t range, const MemoryFile& memory_file) {
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
@@ -132,6 +179,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file) {
   RoundMemory round{memory_file, true, {}, {}};
   round.may_keep = LoadMemory(memory_file, round.memory);
   Deck deck = NewDeck(range);
+  KeepTables(deck, tables);
   ShuffleDeck(deck);
   PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
   bool finished = true;

@@ -4,15 +4,16 @@
 
 #include <cstdint>
 
+#include "practice/deck.h"
 #include "practice/memory_store.h"
 
 /// A round without points with factors from 1 to |range|: the facts due in the memory kept in
 /// |memory_file| come first, then every fact comes once before any comes again; a wrong
 /// answer is asked again until it is right (the product shown from the third wrong try on).
 /// Each answer that changes what is known of its fact is kept in the memory at once, each on
-/// the day it is given. The end lists the facts that were missed, says so in a row where some
-/// answers could not be kept, and draws the table as a grid of what is known. A file without
-/// a path keeps nothing.
-void RunPracticeRound(int32_t range, const MemoryFile& memory_file);
+/// the day it is given. The end lists the facts that were missed, then those right but slow,
+/// says so in a row where some answers could not be kept, and draws the whole table as a grid
+/// of what is known. A file without a path keeps nothing. Only the facts of |tables| are asked.
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables = kEveryTable);
 
 #endif  // PRACTICE_PRACTICE_ROUND_H_

@@ -27,12 +27,11 @@ std::string WrongShowingProduct(int a, int b) {
 }
 
 // The end of a round that could keep nothing, having no place for it: the row that says so,
-// then the grid from one string of boxes per first factor ('.' new).
+// then the grid from one string of boxes per first factor ('.' new), with its legend.
 std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
   const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
   std::string margin((80 - (3 * range + 2)) / 2, ' ');
-  std::string grid =
-      "\n Nie udało się zapisać postępów (brak folderu domowego).\n\n" + margin + "  ";
+  std::string grid = "\n Nie udało się zapisać postępów (brak folderu domowego).\n" + margin + "  ";
   for (int32_t b = 1; b <= range; ++b)
     grid += (b < 10 ? "  " : " ") + std::to_string(b);
   grid += "\n";
@@ -42,15 +41,26 @@ std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
       grid += std::string(" ") + kShades[box == '.' ? 0 : box - '0'];
     grid += "\n";
   }
-  return grid;
+  return grid + round_screen::kLegend;
 }
 
-// A round that keeps no memory: it starts as a first run.
-std::string PlayPractice(int32_t range, const std::string& input) {
-  FakeConsoleReset(input, {0});  // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
+// A round that keeps no memory: it starts as a first run. Answer k takes |seconds|[k], or no
+// time at all beyond the list.
+std::string PlayPractice(int32_t range, const std::string& input,
+                         const std::vector<int64_t>& seconds = {}) {
+  FakeConsoleReset(input, {0});   // seed 0: range 5 deals 5x5, 3x1, 2x3, 5x1, 2x2, ...
+  std::vector<int64_t> readings;  // when each question is shown, when its answer is complete
+  for (int64_t now = 0, k = 0; k < static_cast<int64_t>(seconds.size()); ++k) {
+    readings.push_back(now);
+    now += seconds[k] * 1000;
+    readings.push_back(now);
+  }
+  FakeConsoleSetMonotonic(readings);
   RunPracticeRound(range, MemoryFile{});
   return FakeConsoleOutput();
 }
+
+const std::string kSlowHeading = " Dobrze, a wkrótce pójdzie od razu:";
 
 }  // namespace
 
@@ -116,6 +126,29 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
   }
   expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
+}
+
+TEST(PracticeRound, AFactRightButSlowStaysInItsBoxAndIsListedWithoutTheTime) {
+  // 3 x 1 in 6 s and 2 x 2 in 30 s are slow (box 1, new as they are); 5 x 1 in 5 s is quick;
+  // 2 x 3, wrong at once, is missed.
+  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
+                         kWrongShort + Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) +
+                         kRight + Separator() + " Do powtórki:\n   " + Fact(2, 3) + "\n" +
+                         kSlowHeading + "   " + Fact(3, 1) + "   " + Fact(2, 2) + "\n" +
+                         Grid(5, {".....", ".11..", "1....", ".....", "2...2"});
+  EXPECT_EQ(PlayPractice(5, "5\n25\n3\n7\n6\n5\n4\n", {1, 6, 1, 1, 5, 30}), Screen(expected));
+  // Ten slow: as many on a row as fit in 80 columns.
+  std::string output =
+      PlayPractice(5, "10\n25 3 6 5 4 20 15 8 8 2\n", {9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
+  EXPECT_NE(output.find(Screen(kSlowHeading +
+                               "   5 x 5 = 25   3 x 1 = 3   2 x 3 = 6\n   5 x 1 = 5"
+                               "   2 x 2 = 4   5 x 4 = 20   5 x 3 = 15   4 x 2 = 8   2 x 4 = 8\n"
+                               "   1 x 2 = 2\n")),
+            std::string::npos);
+  // Range 1 asks 1 x 1 every time: slow, then missed the next time, it is only to review.
+  EXPECT_NE(PlayPractice(1, "5\n1 2 1 1 1 1\n", {9})
+                .find(Screen(" Do powtórki:\n   1 x 1 = 1\n" + Grid(1, {"1"}))),
+            std::string::npos);
 }
 
 TEST(WrongTries, CountingStopsAtTheTryThatShowsTheProduct) {

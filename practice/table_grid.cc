@@ -9,6 +9,12 @@ namespace {
 constexpr int32_t kHeadWidth = 3;  // a factor of up to two digits and a space
 constexpr int32_t kCellWidth = 2;
 
+// What each shade means: "░░ pudełko 1   ▒▒ 2   ▓▓ 3   ██ 4 i 5   puste: jeszcze nie padło".
+// Boxes 4 and 5 share the full block.
+constexpr char kLegend[] =
+    "\xB0\xB0 pude\x88ko 1   \xB1\xB1 2   \xB2\xB2 3   \xDB\xDB 4 i 5   puste: jeszcze nie "
+    "pad\x88o";
+
 // A factor right-aligned in two columns.
 void PutFactor(int32_t factor) {
   if (factor < 10)
@@ -26,7 +32,6 @@ char ShadeOfBox(int32_t box) {
 void PutTableGrid(const Memory& memory, int32_t range) {
   int32_t width = kHeadWidth + range * (kCellWidth + 1) - 1;
   std::string margin(static_cast<size_t>((kConsoleWidth - width) / 2), ' ');
-  PutBlankLines(1);
   PutText(margin);
   PutText("   ");
   for (int32_t b = 1; b <= range; ++b) {
@@ -48,4 +53,6 @@ void PutTableGrid(const Memory& memory, int32_t range) {
     }
     EndLine();
   }
+  PutText(std::string(static_cast<size_t>(kConsoleWidth - (sizeof kLegend - 1)) / 2, ' '));
+  PutLine(kLegend);
 }

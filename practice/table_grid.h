@@ -11,9 +11,12 @@
 /// block 0xDB for boxes 4 and 5.
 char ShadeOfBox(int32_t box);
 
-/// An empty row, then the facts with factors from 1 to |range| as a grid centred on 80
-/// columns: a row of second factors as column heads, then one row per first factor, headed by
-/// it. Each fact is two characters of its shade, the columns one space apart.
+/// The facts with factors from 1 to |range| as a grid centred on 80 columns: a row of second
+/// factors as column heads, then one row per first factor, headed by it. Each fact is two
+/// characters of its shade, the columns one space apart. Under the grid, centred, one row says
+/// what each shade means. No empty row above: the column heads stand apart from the summary's
+/// lists anyway, and the row is needed so that the end of a round of 10 with its legend and
+/// KONIEC stays on a screen of 25 rows.
 void PutTableGrid(const Memory& memory, int32_t range);
 
 #endif  // PRACTICE_TABLE_GRID_H_

@@ -6,6 +6,7 @@
 
 #include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
+#include "quiz/testing/round_screen.h"
 
 TEST(TableGrid, ShadesByBox) {
   const struct {
@@ -16,7 +17,7 @@ TEST(TableGrid, ShadesByBox) {
     EXPECT_EQ(ShadeOfBox(c.box), c.shade) << "box " << c.box;
 }
 
-TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumns) {
+TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumnsThenTheLegend) {
   Memory memory;
   memory.facts[MemoryIndex({1, 1})].box = 1;
   memory.facts[MemoryIndex({1, 5})].box = 2;
@@ -32,15 +33,13 @@ TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumns) {
     int32_t range;
     std::string grid;
   } kCases[] = {
-      {5, "\n" +                                  //
-              kMargin5 + "    1  2  3  4  5\n" +  //
+      {5, kMargin5 + "    1  2  3  4  5\n" +      //
               kMargin5 + " 1 ░░          ▒▒\n" +  //
               kMargin5 + " 2       ▓▓      \n" +  //
               kMargin5 + " 3               \n" +  //
               kMargin5 + " 4    ██         \n" +  //
-              kMargin5 + " 5             ██\n"},
-      {10, "\n" +                                                  //
-               kMargin10 + "    1  2  3  4  5  6  7  8  9 10\n" +  //
+              kMargin5 + " 5             ██\n" + round_screen::kLegend},
+      {10, kMargin10 + "    1  2  3  4  5  6  7  8  9 10\n" +      //
                kMargin10 + " 1 ░░          ▒▒               \n" +  //
                kMargin10 + " 2       ▓▓                     \n" +  //
                kMargin10 + " 3                              \n" +  //
@@ -50,7 +49,7 @@ TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumns) {
                kMargin10 + " 7                      ██      \n" +  //
                kMargin10 + " 8                              \n" +  //
                kMargin10 + " 9                              \n" +  //
-               kMargin10 + "10                            ░░\n"},
+               kMargin10 + "10                            ░░\n" + round_screen::kLegend},
   };
   for (const auto& c : kCases) {
     FakeConsoleReset("");

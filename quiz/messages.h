@@ -15,6 +15,8 @@ constexpr char kScoreEnd[] = ".";
 constexpr char kWrongShort[] = " Wcale nie !";
 constexpr char kAllRight[] = " Wszystko dobrze za pierwszym razem !";
 constexpr char kToReview[] = " Do powt\xA2rki:";  // "Do powtórki:"
+// "Dobrze, a wkrótce pójdzie od razu:", over the facts right at the first try but slow.
+constexpr char kRightButSlow[] = " Dobrze, a wkr\xA2tce p\xA2jdzie od razu:";
 constexpr char kReviewIndent[] = "   ";
 // "Nie udało się zapisać postępów: " and the file's path
 constexpr char kNotKept[] = " Nie uda\x88o si\xA9 zapisa\x86 post\xA9p\xA2w: ";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -43,12 +44,17 @@ std::string ZifFirstRunOutput(const std::string& not_kept = "",
          TableGridBytes(5, grid) + ClosingScreenBytes("zif");
 }
 
-// A practice program with the fixed clock on day |day|, keeping its memory in |place|.
+// A practice program with the fixed clock on day |day|, keeping its memory in |place|, started
+// with |arguments|; the answers that |slow| lists ("2,5") take a minute each.
 Finished Practise(const std::string& program, const std::string& input, const MemoryPlace& place,
-                  int day = 0) {
+                  int day = 0, const std::vector<std::string>& arguments = {},
+                  const std::string& slow = "") {
   std::vector<std::string> env = place.env;
   env.push_back("FIXED_CLOCK_DAY=" + std::to_string(day));
-  return RunPiped(MakeLaunch(Command(program), TestEnvironment(env)), input, 20000);
+  env.push_back("FIXED_CLOCK_SLOW=" + slow);
+  std::vector<std::string> command = Command(program);
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return RunPiped(MakeLaunch(command, TestEnvironment(env)), input, 20000);
 }
 
 // The directory of file |path|.
@@ -120,6 +126,61 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
   EXPECT_EQ(ReadFile(file), kFormatLine +
                                 "2 2 2 1\n2 3 2 0\n3 1 2 1\n5 1 2 0\n5 5 2 0\n6 2 2 1\n7 5 2 1\n"
                                 "8 7 2 1\n");
+}
+
+TEST(PracticeMemoryThroughAPipe, ASlowAnswerKeepsItsFactInItsBoxAndIsListed) {
+  // Day 10: 3 x 1, in box 3 since day 0, is due and comes first, answered right in a minute;
+  // then 4 x 1, 1 x 3, 1 x 4 and 2 x 4, new, right at once.
+  MemoryPlace place = NewMemoryPlace();
+  MakeDirectories(DirectoryOf(place.file));
+  WriteFile(place.file, kFormatLine + "3 1 3 0\n");
+  Finished run = Practise("zif_fixed_clock", "5\n3 4 3 4 8\n", place, 10, {}, "1");
+  std::string round = kPrompt + Ask(3, 1) + kRight + Ask(4, 1) + kRight + Ask(1, 3) + kRight +
+                      Ask(1, 4) + kRight + Ask(2, 4) + kRight + Separator() +
+                      " Wszystko dobrze za pierwszym razem !\n"
+                      " Dobrze, a wkrótce pójdzie od razu:   3 x 1 = 3\n";
+  EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/zif") + Screen(round) +
+                            TableGridBytes(5, {"..22.", "...2.", "3....", "2....", "....."}) +
+                            ClosingScreenBytes("zif"));
+  EXPECT_EQ(ReadFile(place.file),
+            kFormatLine + "1 3 2 10\n1 4 2 10\n2 4 2 10\n3 1 3 10\n4 1 2 10\n");
+}
+
+TEST(PracticeMemoryThroughAPipe, TheTableOfSevenAsksOnlyItsFactsAndTheGridShowsTheWholeTable) {
+  Finished run = Practise("vek_fixed_clock", "5\n35 21 14 49 56\n", NewMemoryPlace(), 0, {"7"});
+  std::string round = kPrompt + Ask(7, 5) + kRight + Ask(7, 3) + kRight + Ask(7, 2) + kRight +
+                      Ask(7, 7) + kRight + Ask(7, 8) + kRight + Separator() +
+                      " Wszystko dobrze za pierwszym razem !\n";
+  std::vector<std::string> boxes(10, "..........");
+  boxes[6] = ".22.2.22..";
+  EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/vek") + Screen(round) +
+                            TableGridBytes(10, boxes) + ClosingScreenBytes("vek"));
+}
+
+TEST(PracticeMemoryThroughAPipe, AWordThatIsNotATableEndsWithStatusTwoAndTouchesNothing) {
+  const std::string kVek =
+      "vek: tabliczki to liczby od 1 do 10, np. vek 7 albo vek 6 7 8; pomoc: vek -h";
+  const struct {
+    const char* program;
+    const char* word;
+    int status;
+    std::string errors;
+  } kCases[] = {{"vek", "11", 2, kVek},
+                {"vek", "x", 2, kVek},
+                {"vek", "-3", 2, kVek},
+                {"zif", "7", 2,
+                 "zif: tabliczki to liczby od 1 do 5, np. zif 4 albo zif 3 4 5; pomoc: zif -h"},
+                {"zif", "-h", 0, ""}};
+  for (const auto& c : kCases) {
+    MemoryPlace place = NewMemoryPlace();
+    Finished run = Practise(c.program, kZifInput, place, 0, {c.word});
+    EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == c.status) << c.word;
+    // A Windows text stream ends the line with CR LF.
+    EXPECT_EQ(run.errors, c.errors + (c.status == 0 ? "" : ThroughRunner() ? "\r\n" : "\n"));
+    std::string usage = Screen("Użycie: zif [TABLICZKA ...]\n");  // its first line
+    EXPECT_EQ(c.status ? run.output : run.output.substr(0, usage.size()), c.status ? "" : usage);
+    EXPECT_FALSE(Exists(DirectoryOf(place.file))) << c.word << ": nothing kept";
+  }
 }
 
 TEST(PracticeMemoryThroughAPipe, ARoundEndedHalfWayKeepsWhatWasAnswered) {

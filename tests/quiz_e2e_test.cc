@@ -51,13 +51,13 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
        kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) + kRight +
            Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n",
        // The grid: 5 x 5, 3 x 1, 2 x 3, 5 x 1 and 2 x 2 in box 2, centred on 80 columns.
-       Screen("\n"
-              "                                   1  2  3  4  5\n"
+       Screen("                                   1  2  3  4  5\n"
               "                                1               \n"
               "                                2    ▒▒ ▒▒      \n"
               "                                3 ▒▒            \n"
               "                                4               \n"
-              "                                5 ▒▒          ▒▒\n")},
+              "                                5 ▒▒          ▒▒\n" +
+              kLegend)},
   };
   for (const auto& c : kCases) {
     Finished run = RunQuiz(c.program, c.input);

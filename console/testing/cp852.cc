@@ -8,7 +8,7 @@ std::string Cp852(std::string_view utf8) {
     char32_t code;
     char byte;
   } kKnown[] = {{U'ą', '\xA5'}, {U'ć', '\x86'}, {U'ę', '\xA9'}, {U'ł', '\x88'}, {U'ń', '\xE4'},
-                {U'ó', '\xA2'}, {U'ś', '\x98'}, {U'ż', '\xBE'}, {U'█', '\xDB'},
+                {U'ó', '\xA2'}, {U'ś', '\x98'}, {U'ż', '\xBE'}, {U'Ć', '\x8F'}, {U'█', '\xDB'},
                 {U'░', '\xB0'}, {U'▒', '\xB1'}, {U'▓', '\xB2'}};
   std::string out;
   for (size_t i = 0; i < utf8.size();) {

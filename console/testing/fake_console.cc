@@ -17,6 +17,8 @@ struct FakeConsole {
   std::vector<uint32_t> times;
   int clock_reads = 0;
   int64_t wall_clock = 0;
+  std::vector<int64_t> monotonic;
+  size_t monotonic_reads = 0;
 };
 
 FakeConsole& Fake() {
@@ -30,6 +32,11 @@ void FakeConsoleReset(const std::string& input, const std::vector<uint32_t>& tim
   Fake() = FakeConsole();
   Fake().input = input;
   Fake().times = times;
+}
+
+void FakeConsoleSetMonotonic(const std::vector<int64_t>& milliseconds) {
+  Fake().monotonic = milliseconds;
+  Fake().monotonic_reads = 0;
 }
 
 const std::string& FakeConsoleOutput() {
@@ -105,4 +112,12 @@ uint32_t ClockSeconds() {
   if (fake.times.empty())
     return 0;
   return fake.times[index < fake.times.size() ? index : fake.times.size() - 1];
+}
+
+int64_t MonotonicMilliseconds() {
+  FakeConsole& fake = Fake();
+  size_t index = fake.monotonic_reads++;
+  if (fake.monotonic.empty())
+    return 0;
+  return fake.monotonic[index < fake.monotonic.size() ? index : fake.monotonic.size() - 1];
 }

@@ -36,6 +36,10 @@ inline std::string Separator() {
   return row + "\n\n";
 }
 
+/// The row under a practice round's grid that says what each shade means, centred.
+inline const std::string kLegend =
+    std::string(8, ' ') + "░░ pudełko 1   ▒▒ 2   ▓▓ 3   ██ 4 i 5   puste: jeszcze nie padło\n";
+
 /// The end of a scored round.
 inline std::string Result(int score, int count) {
   return Separator() + " Twój wynik to: " + std::to_string(score) + " na " + std::to_string(count) +

@@ -1,0 +1,37 @@
+// Reading a practice program's command line: the tables of the week to practise, or a request
+// for its usage.
+#ifndef PRACTICE_TABLE_ARGUMENTS_H_
+#define PRACTICE_TABLE_ARGUMENTS_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "practice/deck.h"
+
+/// What the command line asks for.
+enum class ArgumentsRead : uint8_t {
+  kRound,  // a round of |tables|
+  kUsage,  // the usage on standard output, and nothing else
+  kBad,    // a word that is not a table: the error on standard error, and nothing else
+};
+
+struct PracticeArguments {
+  ArgumentsRead read;
+  Tables tables;  // with kRound: kEveryTable for no words at all
+};
+
+/// Reads |words|, the command line after the program's name, for a program with factors from
+/// 1 to |range|. Each word is a table: 1 to 9 digits of a number from 1 to |range| (07 is 7);
+/// the round asks the facts of the tables named, each named once or more. "-h" or "--help"
+/// anywhere asks for the usage; any other word makes the whole line bad. No words: every table.
+PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, int32_t range);
+
+/// Writes the usage of program |name| (factors from 1 to |range|), in Polish, to standard
+/// output.
+void PutPracticeUsage(const std::string& name, int32_t range);
+
+/// The line (with its line end) that says what program |name| allows, for standard error.
+std::string ArgumentsError(const std::string& name, int32_t range);
+
+#endif  // PRACTICE_TABLE_ARGUMENTS_H_
