@@ -63,14 +63,14 @@ void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t mill
 }
 
 // Where answers could not be kept, one last try; then, where some are still not kept, a row
-// that says so and where the file is, rather than silence. The path is shown in plain ASCII
+// that says so and where the file is, rather than silence (right under the summary, so that
+// the end of a round costs one row more only then). The path is shown in plain ASCII
 // (any other byte as '?'), as the text around it is not in its character set.
 void KeepTheRest(RoundMemory& round) {
   if (round.unsaved.count > 0 && round.may_keep)
     KeepUnsaved(round.file, round.unsaved, round.memory);
   if (round.unsaved.count == 0)
     return;
-  PutBlankLines(1);
   if (round.file.path.empty()) {
     PutLine(kNotKeptNoPlace);
     return;

@@ -31,7 +31,7 @@ std::string WrongShowingProduct(int a, int b) {
 std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
   const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
   std::string margin((80 - (3 * range + 2)) / 2, ' ');
-  std::string grid = "\n Nie udało się zapisać postępów (brak folderu domowego).\n" + margin + "  ";
+  std::string grid = " Nie udało się zapisać postępów (brak folderu domowego).\n" + margin + "  ";
   for (int32_t b = 1; b <= range; ++b)
     grid += (b < 10 ? "  " : " ") + std::to_string(b);
   grid += "\n";

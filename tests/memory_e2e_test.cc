@@ -40,7 +40,7 @@ const std::vector<std::string> kZifGrid = {".....", ".22..", "2....", ".....", "
 std::string ZifFirstRunOutput(const std::string& not_kept = "",
                               const std::vector<std::string>& grid = kZifGrid) {
   return TitleScreenBytes("wersja 2.0/zif") + Screen(kZifRound) +
-         (not_kept.empty() ? "" : Screen("\n Nie udało się zapisać postępów" + not_kept + "\n")) +
+         (not_kept.empty() ? "" : Screen(" Nie udało się zapisać postępów" + not_kept + "\n")) +
          TableGridBytes(5, grid) + ClosingScreenBytes("zif");
 }
 
