@@ -1,4 +1,4 @@
-# Installing the programs, and the packages made with CPack: on Windows a zip of the five
+# Installing the programs, and the packages made with CPack: on Windows a zip of the six
 # programs with a short Polish read-me, elsewhere the programs with their manual pages and a
 # Debian package.
 include(GNUInstallDirs)
@@ -11,7 +11,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 if(WIN32)
   # Everything side by side in one folder: the menu finds the quiz programs beside it.
-  install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION .)
+  install(TARGETS qor pym vek zif trivelanko postepy RUNTIME DESTINATION .)
 
   # Notepad opens UTF-8 with a byte order mark as UTF-8 on every Windows, whatever its own
   # code page; line ends are CR LF, as every Windows editor expects.
@@ -33,12 +33,14 @@ endif()
 # As Debian's own drill games: programs in games/, manual pages in section 6.
 set(TABLICZKA_INSTALL_PROGRAMDIR games CACHE STRING
     "Where the programs are installed, relative to the prefix")
-install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION ${TABLICZKA_INSTALL_PROGRAMDIR})
+install(TARGETS qor pym vek zif trivelanko postepy
+        RUNTIME DESTINATION ${TABLICZKA_INSTALL_PROGRAMDIR})
 
 # The manual pages and the changelog go out compressed, without a name or a time stamp in
 # the gzip header, so the same sources always give the same bytes.
 set(compressed)
-foreach(source man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6 cmake/debian/changelog)
+foreach(source man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6 man/postepy.6
+               cmake/debian/changelog)
   get_filename_component(name ${source} NAME)
   set(output ${PROJECT_BINARY_DIR}/compressed/${name}.gz)
   add_custom_command(OUTPUT ${output}

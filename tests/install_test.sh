@@ -9,9 +9,9 @@ trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 listed=$(cd "$work/prefix" && find . -type f | sort | tr '\n' ' ')
-expected="./games/pym ./games/qor ./games/trivelanko ./games/vek ./games/zif \
-./share/doc/tabliczka/changelog.gz ./share/doc/tabliczka/copyright ./share/man/man6/pym.6.gz \
-./share/man/man6/qor.6.gz ./share/man/man6/trivelanko.6.gz ./share/man/man6/vek.6.gz \
+expected="./games/postepy ./games/pym ./games/qor ./games/trivelanko ./games/vek ./games/zif \
+./share/doc/tabliczka/changelog.gz ./share/doc/tabliczka/copyright \
+./share/man/man6/postepy.6.gz ./share/man/man6/pym.6.gz ./share/man/man6/qor.6.gz ./share/man/man6/trivelanko.6.gz ./share/man/man6/vek.6.gz \
 ./share/man/man6/zif.6.gz "
 if [[ "$listed" != "$expected" ]]; then
   echo "installed: $listed"
@@ -20,7 +20,7 @@ if [[ "$listed" != "$expected" ]]; then
 fi
 
 # man finds the compressed pages under the prefix, as `man 6 qor` does once it is on MANPATH.
-for program in qor pym vek zif trivelanko; do
+for program in qor pym vek zif trivelanko postepy; do
   shown=$(MANPATH="$work/prefix/share/man" MANWIDTH=80 man -E UTF-8 6 "$program" 2>&1 || true)
   grep -q "^NAZWA$" <<<"$shown" || { echo "man 6 $program: $shown"; exit 1; }
 done

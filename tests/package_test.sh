@@ -13,10 +13,10 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/tabliczka_*.deb)
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sort | tr '\n' ' ')
-expected="./usr/ ./usr/games/ ./usr/games/pym ./usr/games/qor ./usr/games/trivelanko \
+expected="./usr/ ./usr/games/ ./usr/games/postepy ./usr/games/pym ./usr/games/qor ./usr/games/trivelanko \
 ./usr/games/vek ./usr/games/zif ./usr/share/ ./usr/share/doc/ ./usr/share/doc/tabliczka/ \
 ./usr/share/doc/tabliczka/changelog.gz ./usr/share/doc/tabliczka/copyright ./usr/share/man/ \
-./usr/share/man/man6/ ./usr/share/man/man6/pym.6.gz ./usr/share/man/man6/qor.6.gz \
+./usr/share/man/man6/ ./usr/share/man/man6/postepy.6.gz ./usr/share/man/man6/pym.6.gz ./usr/share/man/man6/qor.6.gz \
 ./usr/share/man/man6/trivelanko.6.gz ./usr/share/man/man6/vek.6.gz ./usr/share/man/man6/zif.6.gz "
 if [[ "$contents" != "$expected" ]]; then
   echo "package holds: $contents"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the Windows zip with CPack from a Windows build folder and checks it as a Windows user
-# gets it: one folder holding exactly the five programs, each a console program for x86-64,
+# gets it: one folder holding exactly the six programs, each a console program for x86-64,
 # and CZYTAJ.TXT, a Polish read-me in UTF-8 with a byte order mark and CR LF line ends that
 # names every program. With WINDOWS_RUNNER set (wine), it also plays from the unpacked folder:
 # the unpacked trivelanko.exe starts the unpacked qor.exe.
@@ -15,7 +15,7 @@ zip=$(ls "$work"/tabliczka-*-windows.zip)
 folder=$(basename "$zip" .zip)
 
 listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-expected="$folder/CZYTAJ.TXT $folder/pym.exe $folder/qor.exe $folder/trivelanko.exe \
+expected="$folder/CZYTAJ.TXT $folder/postepy.exe $folder/pym.exe $folder/qor.exe $folder/trivelanko.exe \
 $folder/vek.exe $folder/zif.exe "
 if [[ "$listed" != "$expected" ]]; then
   echo "zip holds: $listed"
@@ -25,7 +25,7 @@ fi
 
 unzip -q "$zip" -d "$work/unpacked"
 cd "$work/unpacked/$folder"
-for program in pym qor trivelanko vek zif; do
+for program in postepy pym qor trivelanko vek zif; do
   kind=$(file -b "$program.exe")
   [[ $kind == "PE32+ executable (console) x86-64"* ]] || { echo "$program.exe: $kind"; exit 1; }
 done
@@ -41,7 +41,7 @@ bare_cr=$(($(tr -cd '\r' <"$readme" | wc -c) - crlf))
   { echo "$readme: $lines line ends, $crlf of them CR LF, $bare_cr lone CR"; exit 1; }
 [[ $(tail -c 2 "$readme" | od -An -tx1 | tr -d ' ') == 0d0a ]] ||
   { echo "$readme does not end with CR LF"; exit 1; }
-for program in trivelanko qor pym vek zif; do
+for program in trivelanko qor pym vek zif postepy; do
   grep -q "$program.exe" "$readme" || { echo "$readme does not name $program.exe"; exit 1; }
 done
 grep -q 'JAK ZACZĄĆ' "$readme" || { echo "$readme does not say how to start"; exit 1; }
@@ -54,4 +54,4 @@ if [[ -n ${WINDOWS_RUNNER:-} ]]; then
     { echo "the unpacked qor.exe did not play"; exit 1; }
   echo "played from the unpacked folder with $WINDOWS_RUNNER"
 fi
-echo "$(basename "$zip"): the five programs and CZYTAJ.TXT, as expected"
+echo "$(basename "$zip"): the six programs and CZYTAJ.TXT, as expected"
