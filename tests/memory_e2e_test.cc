@@ -96,7 +96,10 @@ ClassPlace NewClassPlace() {
     for (char& c : named)
       c = c == '/' ? '\\' : c;
   }
-  return {dir, MemoryPlace{{"TABLICZKA_DIR=" + named}, dir + "/practice.txt", named}};
+  MemoryPlace place{{"TABLICZKA_DIR=" + named}, dir + "/practice.txt", named};
+  if (ThroughRunner())
+    place.env.push_back("LC_ALL=C.UTF-8");  // wine names files in the locale's character set
+  return {dir, place};
 }
 
 // The question who is practising, for the class Ala, Łucja: the list, then |rows| (the answers
