@@ -73,26 +73,6 @@ TEST(ClassList, RefusesNamesThatCannotBeFileNamesAndNamesTheSameButCase) {
   }
 }
 
-TEST(ClassList, EachLearnerHasAFileNamedFromTheName) {
-  EXPECT_EQ(LearnerFileName("Ola"), "practice-Ola.txt");
-  EXPECT_EQ(LearnerFileName("Łucja Nowak"), "practice-Łucja Nowak.txt");
-  const struct {
-    std::string file;
-    bool learner;
-    std::string name;
-  } kCases[] = {
-      {"practice-Ola.txt", true, "Ola"},    {"practice-Łucja Nowak.txt", true, "Łucja Nowak"},
-      {"practice.txt", false, ""},          {"practice-.txt", false, ""},
-      {"practice-Ola.txt.lock", false, ""}, {"practice-Ola.txt.1.bad", false, ""},
-      {"practice-Ola.txt.new", false, ""},  {"uczniowie.txt", false, ""},
-  };
-  for (const auto& c : kCases) {
-    std::string name;
-    EXPECT_EQ(LearnerOfFileName(c.file, name), c.learner) << c.file;
-    EXPECT_EQ(name, c.name) << c.file;
-  }
-}
-
 TEST(ClassList, NamesShownInCodePage852) {
   const struct {
     std::string name;

@@ -28,9 +28,8 @@ TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
       {"the last, with spaces and CR LF", "  3 \r\n", 2, kList + "\n Cześć, Zoe !\n\n", ""},
       {"no line end", "2", 1, kList + "\n Cześć, Łucja !\n\n", ""},
       {"Enter alone asks again", "\n2\n", 1, kList + kAgain + "\n Cześć, Łucja !\n\n", ""},
-      {"numbers off the list", "0\n4\n-1\n+1\n1 2\n01\n", 0,
+      {"numbers off the list, words", "0\n4\n+1\n1 2\nAla\n01\n", 0,
        kList + kAgain + kAgain + kAgain + kAgain + kAgain + "\n Cześć, Ala !\n\n", ""},
-      {"words", "Ala\ndwa\n3\n", 2, kList + kAgain + kAgain + "\n Cześć, Zoe !\n\n", ""},
       {"a row far too long", std::string(100, ' ') + "1\n1\n", 0,
        kList + kAgain + "\n Cześć, Ala !\n\n", ""},
       {"input ended at once", "", std::nullopt, kList + "\n", ""},
@@ -42,33 +41,4 @@ TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
     EXPECT_EQ(FakeConsoleOutput(), Screen(c.screen)) << c.what;
     EXPECT_EQ(FakeConsoleUnreadInput(), c.unread) << c.what;
   }
-}
-
-TEST(LearnerChoice, TenOrMoreNamesAreNumberedInOneColumn) {
-  std::vector<std::string> names;
-  for (char letter = 'A'; letter <= 'K'; ++letter)
-    names.push_back(std::string(1, letter));
-  FakeConsoleReset("11\n");
-  EXPECT_EQ(AskLearner(names), 10u);
-  EXPECT_EQ(FakeConsoleOutput(),
-            Screen("Kto ćwiczy?\n 1. A\n 2. B\n 3. C\n 4. D\n 5. E\n 6. F\n 7. G\n 8. H\n"
-                   " 9. I\n10. J\n11. K\n\n Twój numer ? \n Cześć, K !\n\n"));
-}
-
-TEST(LearnerChoice, SaysWhichNamesKeepTheListFromBeingUsed) {
-  FakeConsoleReset("");
-  PutListFault(CheckClassList({"Ala", "Ola/Ela"}));
-  PutListFault(CheckClassList({"Łucja", "Ala", "ŁUCJA"}));
-  EXPECT_EQ(FakeConsoleOutput(),
-            Screen(" uczniowie.txt: \"Ola/Ela\" nie może być nazwą pliku; lista pominięta.\n"
-                   " uczniowie.txt: \"Łucja\" i \"ŁUCJA\" różnią się tylko wielkością liter; "
-                   "lista pominięta.\n"));
-}
-
-TEST(LearnerChoice, EachLearnersMemoryBesideTheList) {
-  UserFolder folder{"/klasa", "/klasa"};
-  MemoryFile file = LearnerMemoryFile(folder, "Łucja");
-  EXPECT_EQ(file.path, FileInFolder(folder, "practice-Łucja.txt"));
-  EXPECT_EQ(file.folder.path, "/klasa");
-  EXPECT_EQ(LearnerMemoryFile(UserFolder{}, "Ola").path, "");
 }
