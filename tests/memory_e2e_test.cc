@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -71,15 +73,23 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &info) == 0;
 }
 
-// How many programs wait for a file lock that is held (Linux's list of locks).
-int WaitingForLocks() {
+// How many programs wait for the lock on file |path| (Linux's list of locks, whose lines name
+// the file by its device and inode: other tests' locks are not counted).
+int WaitingForLocks(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0)
+    return 0;
+  char file[64];
+  std::snprintf(file, sizeof file, " %02x:%02x:%lu ", major(info.st_dev), minor(info.st_dev),
+                static_cast<unsigned long>(info.st_ino));
   std::ifstream locks("/proc/locks");
   std::string line;
   int waiting = 0;
   while (std::getline(locks, line))
-    waiting += line.find("-> FLOCK") != std::string::npos;
+    waiting += line.find("-> FLOCK") != std::string::npos && line.find(file) != std::string::npos;
   return waiting;
 }
+
 
 // A class folder of its own, named by TABLICZKA_DIR: the folder, and the environment entry
 // as the programs are to see it (a Windows path, through wine, whose drive Z: is the root).
@@ -202,8 +212,9 @@ TEST(PracticeMemoryThroughAPipe, TheMemorysFolderNamedByTabliczkaDir) {
   EXPECT_TRUE(ExitedWithZero(RunPiped(relative, kZifInput).status));
   EXPECT_EQ(ReadFile(data.file), kZifMemory);
   EXPECT_FALSE(Exists(klasa.dir + "/klasa"));
-  // A folder named that is not there is never made: nothing is kept, and the round says so.
-  std::string gone = klasa.dir + "/gone";
+  // A folder named that is not there is never made: nothing is kept, and the round says so,
+  // naming the file with its Polish letters.
+  std::string gone = klasa.dir + "/zniknął";
   run = Practise("zif_fixed_clock", kZifInput, MemoryPlace{{"TABLICZKA_DIR=" + gone}, "", ""});
   EXPECT_EQ(run.output, ZifFirstRunOutput(": " + gone + "/practice.txt"));
   EXPECT_FALSE(Exists(gone));
@@ -568,9 +579,9 @@ TEST(PracticeMemoryThroughAPipe, TwoRoundsAtOnceBothCount) {
   std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, place); });
   std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", place); });
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < 2 && std::chrono::steady_clock::now() < give_up)
+  while (WaitingForLocks(file + ".lock") < 2 && std::chrono::steady_clock::now() < give_up)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  int waiting = WaitingForLocks();
+  int waiting = WaitingForLocks(file + ".lock");
   close(lock);
   first.join();
   second.join();
@@ -601,9 +612,9 @@ TEST(PracticeMemoryThroughAPipe, TwoComputersWritingOneLearnersFileBothCount) {
   std::thread second(
       [&] { six = Practise("zif_fixed_clock", "2\n6\n25 3 6 5 4 20\n", klasa.place); });
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < 2 && std::chrono::steady_clock::now() < give_up)
+  while (WaitingForLocks(file + ".lock") < 2 && std::chrono::steady_clock::now() < give_up)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  int waiting = WaitingForLocks();
+  int waiting = WaitingForLocks(file + ".lock");
   close(lock);
   first.join();
   second.join();
@@ -629,7 +640,7 @@ TEST(PracticeMemoryThroughAPipe, ALockFileDeletedWhileARoundWaitsLocksNothing) {
   Finished run;
   std::thread round([&] { run = Practise("zif_fixed_clock", kZifInput, place); });
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < 1 && std::chrono::steady_clock::now() < give_up)
+  while (WaitingForLocks(file + ".lock") < 1 && std::chrono::steady_clock::now() < give_up)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   // The lock file deleted under the waiting round (rm -rf, a sync tool), and a sibling round
   // taking the lock anew on the file that now stands there: the waiting round must wait for
