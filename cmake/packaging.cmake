@@ -82,10 +82,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Programy do ćwiczenia tabliczki mnożenia w terminalu, z tekstem po polsku:
 menu trivelanko, quizy z punktami qor (do stu) i pym (do dwudziestu pięciu)
 oraz ćwiczenia bez punktów vek i zif, które po błędzie zostają przy tym samym
-pytaniu.
+pytaniu; postepy pokazuje nauczycielowi postępy uczniów.
 .
 Console programs for practising the multiplication table, with all their text
 in Polish: the menu trivelanko, the scored quizzes qor (products up to a
 hundred) and pym (up to twenty-five), and vek and zif for practice without
-points, which ask a missed question again until it is answered right.")
+points, which ask a missed question again until it is answered right; postepy
+shows a teacher the learners' progress.")
 include(CPack)
