@@ -36,7 +36,7 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
   std::sort(files.begin(), files.end());
 
   std::vector<LearnerRecord> found;
-  std::vector<std::string> folds;  // of the names taken so far
+  std::vector<std::string> folds;  // of the listed names, in the list's order
   std::string text;
   if (ReadStateFile(FileInFolder(UserFolder{folder, folder}, kClassListName), text) ==
       FileRead::kRead) {
