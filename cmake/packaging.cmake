@@ -1,4 +1,4 @@
-# Installing the programs, and the packages made with CPack: on Windows a zip of the five
+# Installing the programs, and the packages made with CPack: on Windows a zip of the six
 # programs with a short Polish read-me, each program carrying its icon and version
 # information; elsewhere the programs with their manual pages, the menu's desktop entry, its
 # icon and its AppStream metadata, and a Debian package.
@@ -23,7 +23,8 @@ if(WIN32)
           "qor|Tabliczka mnożenia: quiz z punktami, wyniki do stu"
           "pym|Tabliczka mnożenia: quiz z punktami, wyniki do dwudziestu pięciu"
           "vek|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do stu"
-          "zif|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do dwudziestu pięciu")
+          "zif|Tabliczka mnożenia: ćwiczenie bez punktów, wyniki do dwudziestu pięciu"
+          "postepy|Tabliczka mnożenia: postępy klasy dla nauczyciela")
     string(REPLACE "|" ";" entry "${entry}")
     list(GET entry 0 PROGRAM)
     list(GET entry 1 DESCRIPTION)
@@ -35,7 +36,7 @@ if(WIN32)
   endforeach()
 
   # Everything side by side in one folder: the menu finds the quiz programs beside it.
-  install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION .)
+  install(TARGETS qor pym vek zif trivelanko postepy RUNTIME DESTINATION .)
 
   # Notepad opens UTF-8 with a byte order mark as UTF-8 on every Windows, whatever its own
   # code page; line ends are CR LF, as every Windows editor expects.
@@ -57,12 +58,14 @@ endif()
 # As Debian's own drill games: programs in games/, manual pages in section 6.
 set(TABLICZKA_INSTALL_PROGRAMDIR games CACHE STRING
     "Where the programs are installed, relative to the prefix")
-install(TARGETS qor pym vek zif trivelanko RUNTIME DESTINATION ${TABLICZKA_INSTALL_PROGRAMDIR})
+install(TARGETS qor pym vek zif trivelanko postepy
+        RUNTIME DESTINATION ${TABLICZKA_INSTALL_PROGRAMDIR})
 
 # The manual pages and the changelog go out compressed, without a name or a time stamp in
 # the gzip header, so the same sources always give the same bytes.
 set(compressed)
-foreach(source man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6 cmake/debian/changelog)
+foreach(source man/qor.6 man/pym.6 man/vek.6 man/zif.6 man/trivelanko.6 man/postepy.6
+               cmake/debian/changelog)
   get_filename_component(name ${source} NAME)
   set(output ${PROJECT_BINARY_DIR}/compressed/${name}.gz)
   add_custom_command(OUTPUT ${output}
@@ -135,10 +138,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Programy do ćwiczenia tabliczki mnożenia w terminalu, z tekstem po polsku:
 menu trivelanko, quizy z punktami qor (do stu) i pym (do dwudziestu pięciu)
 oraz ćwiczenia bez punktów vek i zif, które po błędzie zostają przy tym samym
-pytaniu.
+pytaniu; postepy pokazuje nauczycielowi postępy uczniów.
 .
 Console programs for practising the multiplication table, with all their text
 in Polish: the menu trivelanko, the scored quizzes qor (products up to a
 hundred) and pym (up to twenty-five), and vek and zif for practice without
-points, which ask a missed question again until it is answered right.")
+points, which ask a missed question again until it is answered right; postepy
+shows a teacher the learners' progress.")
 include(CPack)

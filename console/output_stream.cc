@@ -62,6 +62,12 @@ void WriteOutput(const char* bytes, size_t size) {
   Append(bytes + run, size - run);
 }
 
+void WriteUnconverted(const char* bytes, size_t size) {
+  Device();  // looked at before the first write, as for any other
+  FlushOutput();
+  WriteToDevice(bytes, size);
+}
+
 void FlushOutput() {
   OutputBuffer& buffer = Buffer();
   size_t size = buffer.size;

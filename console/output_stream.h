@@ -11,6 +11,11 @@
 /// unchanged; on a terminal each character is converted to the terminal's character set.
 void WriteOutput(const char* bytes, size_t size);
 
+/// Writes |size| bytes that are in a character set of their own (such as a UTF-8 table for a
+/// spreadsheet) to standard output as they are, after what is buffered: never converted, on a
+/// terminal too.
+void WriteUnconverted(const char* bytes, size_t size);
+
 /// Sends everything buffered for standard output on to the device. Output that is not ready
 /// is waited for; output that can never be delivered (a reader gone, a terminal gone) ends the
 /// program at once, quietly, where the system tells so; any other failure drops the bytes.

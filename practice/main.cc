@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "console/title_screen.h"
-#include "practice/memory_store.h"
+#include "practice/learner_choice.h"
 #include "practice/practice_round.h"
 #include "practice/table_arguments.h"
 #include "quiz/closing_screen.h"
@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
-  RunPracticeRound(RANGE, PracticeMemoryFile(), arguments.tables);
+  if (std::optional<MemoryFile> memory_file = ChooseMemoryFile())
+    RunPracticeRound(RANGE, *memory_file, arguments.tables);
   PrintPracticeClosingScreen();
   return 0;
 }

@@ -34,9 +34,15 @@ Found ReadMemoryFile(const std::string& path, Memory& memory, MemoryText& parsed
 
 }  // namespace
 
+UserFolder MemoryFolder() {
+  UserFolder named = NamedFolder();
+  return named.path.empty() ? DataFolder() : named;
+}
+
 MemoryFile PracticeMemoryFile() {
-  UserFolder folder = DataFolder();
-  CarryOver(OldStateFolder(), folder, kMemoryName);
+  UserFolder folder = MemoryFolder();
+  if (NamedFolder().path.empty())
+    CarryOver(OldStateFolder(), folder, kMemoryName);
   return MemoryFile{folder, FileInFolder(folder, kMemoryName)};
 }
 

@@ -17,8 +17,12 @@ struct MemoryFile {
   std::string path;  // the file in |folder|; empty where no place is known: nothing is kept
 };
 
-/// practice.txt in the user's data folder. A memory an earlier version kept in the old place
-/// is carried over first, once.
+/// The memory's folder: the one TABLICZKA_DIR names, else the user's data folder.
+UserFolder MemoryFolder();
+
+/// practice.txt in the memory's folder. A memory an earlier version kept in the old place is
+/// carried over first, once, into the user's data folder (never into a folder TABLICZKA_DIR
+/// names, which is not this account's alone).
 MemoryFile PracticeMemoryFile();
 
 /// Reads the memory kept in |file| into |memory| (empty for a first run, or where the file

@@ -5,6 +5,7 @@
 #include "console/clock.h"
 #include "console/command.h"
 #include "console/output.h"
+#include "practice/class_list.h"
 #include "practice/deck.h"
 #include "practice/memory.h"
 #include "practice/memory_store.h"
@@ -64,8 +65,8 @@ void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t mill
 
 // Where answers could not be kept, one last try; then, where some are still not kept, a row
 // that says so and where the file is, rather than silence (right under the summary, so that
-// the end of a round costs one row more only then). The path is shown in plain ASCII
-// (any other byte as '?'), as the text around it is not in its character set.
+// the end of a round costs one row more only then). The path, kept in UTF-8, is shown as a
+// learner's name is (Polish letters as themselves, anything else plain ASCII).
 void KeepTheRest(RoundMemory& round) {
   if (round.unsaved.count > 0 && round.may_keep)
     KeepUnsaved(round.file, round.unsaved, round.memory);
@@ -76,12 +77,7 @@ void KeepTheRest(RoundMemory& round) {
     return;
   }
   PutText(kNotKept);
-  std::string shown = round.file.path;
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
-      c = '?';
-  }
-  PutLine(shown);
+  PutLine(Cp852OfName(round.file.path));
 }
 
 // Asks |question| until it is answered right. False when input ends first.

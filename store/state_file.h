@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 /// The programs' folder for this user's files, and the folder it stands in.
 struct UserFolder {
@@ -21,6 +22,11 @@ struct UserFolder {
 /// else in $HOME/.local/share (when HOME is an absolute path); on Windows in %APPDATA%, which a
 /// roaming profile carries from one computer to the next.
 UserFolder DataFolder();
+
+/// The folder TABLICZKA_DIR names, when it is an absolute path (a relative one is ignored, as
+/// the XDG variables are): a class's folder, on this computer or shared over a network, set
+/// once for every account. It is its own base, so it is never made; empty where it is not set.
+UserFolder NamedFolder();
 
 /// Where earlier versions kept it: "tabliczka" in $XDG_STATE_HOME, else in $HOME/.local/state;
 /// on Windows in %LOCALAPPDATA%. Only for carrying a file over from there.
@@ -45,6 +51,10 @@ enum class FileRead {
 /// The largest state file there is reason to read: far more than the programs ever write. A
 /// larger file is not theirs, and reading it whole would only cost memory.
 constexpr size_t kLargestStateFile = 64 * 1024;
+
+/// The names of the files in folder |path| (not its subfolders), in no particular order, into
+/// |names|. Only reads the folder. False when it cannot be read.
+bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names);
 
 /// Reads all of file |path| into |text|, following a symbolic link. Never waits: a pipe in the
 /// file's place is kNotAFile at once.

@@ -1,5 +1,6 @@
 #include "store/state_file.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -79,6 +80,13 @@ UserFolder DataFolder() {
   return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 
+UserFolder NamedFolder() {
+  const char* dir = getenv("TABLICZKA_DIR");
+  if (!dir || dir[0] != '/')
+    return UserFolder{};
+  return UserFolder{dir, dir};
+}
+
 UserFolder OldStateFolder() {
   return XdgFolder("XDG_STATE_HOME", ".local/state");
 }
@@ -100,6 +108,20 @@ bool MakeUserFolder(const UserFolder& folder) {
       break;
   }
   return IsDirectory(folder.path);
+}
+
+bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  DIR* dir = opendir(path.c_str());
+  if (!dir)
+    return false;
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name != "." && name != ".." && !IsDirectory(path + "/" + name))
+      names.push_back(name);
+  }
+  closedir(dir);
+  return true;
 }
 
 FileRead ReadStateFile(const std::string& path, std::string& text) {

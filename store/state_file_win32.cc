@@ -65,6 +65,17 @@ UserFolder DataFolder() {
   return FolderIn(L"APPDATA");
 }
 
+UserFolder NamedFolder() {
+  const wchar_t* dir = _wgetenv(L"TABLICZKA_DIR");
+  // Absolute: a drive and a separator (C:\klasa), or a share (\\serwer\klasa).
+  bool absolute =
+      dir && ((dir[0] && dir[1] == L':' && (dir[2] == L'\\' || dir[2] == L'/')) ||
+              ((dir[0] == L'\\' || dir[0] == L'/') && (dir[1] == L'\\' || dir[1] == L'/')));
+  if (!absolute)
+    return UserFolder{};
+  return UserFolder{Utf8(dir), Utf8(dir)};
+}
+
 UserFolder OldStateFolder() {
   return FolderIn(L"LOCALAPPDATA");
 }
@@ -78,6 +89,20 @@ bool MakeUserFolder(const UserFolder& folder) {
     return false;
   CreateDirectoryW(Wide(folder.path).c_str(), nullptr);
   return IsDirectory(folder.path);
+}
+
+bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Wide(path + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return false;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Utf8(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return true;
 }
 
 FileRead ReadStateFile(const std::string& path, std::string& text) {

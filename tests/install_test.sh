@@ -10,15 +10,16 @@ prefix="$work/the prefix"
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 listed=$(cd "$prefix" && find . -type f | sort | tr '\n' ' ')
-expect_listing installed "$listed" "./games/pym ./games/qor ./games/trivelanko ./games/vek \
-./games/zif ./share/applications/$app_id.desktop ./share/doc/tabliczka/changelog.gz \
+expect_listing installed "$listed" "./games/postepy ./games/pym ./games/qor ./games/trivelanko \
+./games/vek ./games/zif ./share/applications/$app_id.desktop ./share/doc/tabliczka/changelog.gz \
 ./share/doc/tabliczka/copyright ./share/icons/hicolor/256x256/apps/$app_id.png \
 ./share/icons/hicolor/48x48/apps/$app_id.png ./share/icons/hicolor/scalable/apps/$app_id.svg \
-./share/man/man6/pym.6.gz ./share/man/man6/qor.6.gz ./share/man/man6/trivelanko.6.gz \
-./share/man/man6/vek.6.gz ./share/man/man6/zif.6.gz ./share/metainfo/$app_id.metainfo.xml "
+./share/man/man6/postepy.6.gz ./share/man/man6/pym.6.gz ./share/man/man6/qor.6.gz \
+./share/man/man6/trivelanko.6.gz ./share/man/man6/vek.6.gz ./share/man/man6/zif.6.gz \
+./share/metainfo/$app_id.metainfo.xml "
 
 # man finds the compressed pages under the prefix, as `man 6 qor` does once it is on MANPATH.
-for program in qor pym vek zif trivelanko; do
+for program in qor pym vek zif trivelanko postepy; do
   shown=$(MANPATH="$prefix/share/man" MANWIDTH=80 man -E UTF-8 6 "$program" 2>&1 || true)
   grep -q "^NAZWA$" <<<"$shown" || { echo "man 6 $program: $shown"; exit 1; }
 done

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Renders every manual page as man and groff do, failing on any warning, and checks that each
-# has the sections a reader looks for, says how an interrupt ends a program and how to give a
-# terminal its own colours back (commands a reader can copy as shown), and names the other
-# programs under ZOBACZ TAKŻE.
+# has the sections a reader looks for, says how an interrupt ends a program and, for each program
+# that colours the terminal, how to give a terminal its own colours back (commands a reader can
+# copy as shown), and names the other programs under ZOBACZ TAKŻE.
 set -euo pipefail
 pages_dir=$1
-programs=(qor pym vek zif trivelanko)
+programs=(qor pym vek zif trivelanko postepy)
+# postepy, the report, only writes text: it sets no colours.
+colouring=(qor pym vek zif trivelanko)
 failed=0
 for program in "${programs[@]}"; do
   page="$pages_dir/$program.6"
@@ -29,8 +31,12 @@ for program in "${programs[@]}"; do
     failed=1
   fi
   notes=$(sed -n '/^UWAGI$/,/^ZOBACZ TAKŻE$/s/^ *//p' <<<"$shown")
-  for restore in "printf '\\033]110\\a\\033]111\\a'" \
-      "printf '\\033P\\033]110\\a\\033\\\\\\033P\\033]111\\a\\033\\\\'" "printf '\\033]R'"; do
+  restores=()
+  if [[ " ${colouring[*]} " == *" $program "* ]]; then
+    restores=("printf '\\033]110\\a\\033]111\\a'" \
+      "printf '\\033P\\033]110\\a\\033\\\\\\033P\\033]111\\a\\033\\\\'" "printf '\\033]R'")
+  fi
+  for restore in "${restores[@]}"; do
     if ! grep -q -x -F "$restore" <<<"$notes"; then
       echo "$program.6: UWAGI does not show: $restore"
       failed=1

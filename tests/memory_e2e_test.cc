@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -36,10 +38,12 @@ const std::string kZifMemory = kFormatLine + "2 2 2 0\n2 3 2 0\n3 1 2 0\n5 1 2 0
 const std::vector<std::string> kZifGrid = {".....", ".22..", "2....", ".....", "2...2"};
 
 // zif's output for that round: with |not_kept|, the row that says where nothing could be kept
-// ("" for none); with |grid|, the grid it ends with.
+// ("" for none); with |grid|, the grid it ends with; with |before|, the rows between the title
+// screen and the count prompt (who is practising).
 std::string ZifFirstRunOutput(const std::string& not_kept = "",
-                              const std::vector<std::string>& grid = kZifGrid) {
-  return TitleScreenBytes("wersja 2.0/zif") + Screen(kZifRound) +
+                              const std::vector<std::string>& grid = kZifGrid,
+                              const std::string& before = "") {
+  return TitleScreenBytes("wersja 2.0/zif") + Screen(before + kZifRound) +
          (not_kept.empty() ? "" : Screen(" Nie udało się zapisać postępów" + not_kept + "\n")) +
          TableGridBytes(5, grid) + ClosingScreenBytes("zif");
 }
@@ -75,25 +79,160 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &info) == 0;
 }
 
-// How many programs wait for a file lock that is held (Linux's list of locks).
-int WaitingForLocks() {
+// How many programs wait for the lock on file |path| (Linux's list of locks, whose lines name
+// the file by its device and inode: other tests' locks are not counted).
+int WaitingForLocks(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0)
+    return 0;
+  char file[64];
+  std::snprintf(file, sizeof file, " %02x:%02x:%lu ", major(info.st_dev), minor(info.st_dev),
+                static_cast<unsigned long>(info.st_ino));
   std::ifstream locks("/proc/locks");
   std::string line;
   int waiting = 0;
   while (std::getline(locks, line))
-    waiting += line.find("-> FLOCK") != std::string::npos;
+    waiting += line.find("-> FLOCK") != std::string::npos && line.find(file) != std::string::npos;
   return waiting;
 }
 
-// Waits, 15 seconds at most, until |count| programs wait for a lock; returns how many do.
-int WaitForLockWaiters(int count) {
+// Waits, 15 seconds at most, until |count| programs wait for the lock of memory file |file|;
+// returns how many do.
+int WaitForLockWaiters(const std::string& file, int count) {
   auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-  while (WaitingForLocks() < count && std::chrono::steady_clock::now() < give_up)
+  while (WaitingForLocks(file + ".lock") < count && std::chrono::steady_clock::now() < give_up)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  return WaitingForLocks();
+  return WaitingForLocks(file + ".lock");
 }
 
+// A class folder of its own, named by TABLICZKA_DIR: the folder, and the environment entry
+// as the programs are to see it (a Windows path, through wine, whose drive Z: is the root).
+struct ClassPlace {
+  std::string dir;
+  MemoryPlace place;
+};
+ClassPlace NewClassPlace() {
+  std::string dir = TemporaryDirectory() + "/klasa";
+  MakeDirectories(dir);
+  std::string named = dir;
+  if (ThroughRunner()) {
+    named = "Z:" + dir;
+    for (char& c : named)
+      c = c == '/' ? '\\' : c;
+  }
+  MemoryPlace place{{"TABLICZKA_DIR=" + named}, dir + "/practice.txt", named};
+  if (ThroughRunner())
+    place.env.push_back("LC_ALL=C.UTF-8");  // wine names files in the locale's character set
+  return {dir, place};
+}
+
+// The question who is practising, for the class Ala, Łucja: the list, then |rows| (the answers
+// asked again), then the greeting of |learner|.
+std::string WhoPractises(const std::string& learner, const std::string& rows = "") {
+  return "Kto ćwiczy?\n1. Ala\n2. Łucja\n\n Twój numer ? " + rows + "\n Cześć, " + learner +
+         " !\n\n";
+}
+const std::string kAskedAgain = "\n Nie ma takiego numeru !\n\n Twój numer ? ";
+
 }  // namespace
+
+TEST(PracticeMemoryThroughAPipe, TwoLearnersOnOneAccountEachKeepTheirOwnMemory) {
+  ClassPlace klasa = NewClassPlace();
+  WriteFile(klasa.dir + "/uczniowie.txt", "\xEF\xBB\xBF# klasa 2b\r\nAla\r\n\r\n  Łucja \r\n");
+  // Łucja (number 2) first, with every answer right; then Ala, who misses 3x1 and 2x2.
+  Finished lucja = Practise("zif_fixed_clock", "2\n" + kZifInput, klasa.place);
+  ASSERT_TRUE(ExitedWithZero(lucja.status));
+  EXPECT_EQ(lucja.output, ZifFirstRunOutput("", kZifGrid, WhoPractises("Łucja")));
+  Finished ala = Practise("zif_fixed_clock", "1\n5\n25\n1 3\n6\n5\n1 4\n", klasa.place);
+  ASSERT_TRUE(ExitedWithZero(ala.status));
+  EXPECT_NE(ala.output.find(Screen(WhoPractises("Ala") + kPrompt)), std::string::npos);
+  EXPECT_EQ(ReadFile(klasa.dir + "/practice-Łucja.txt"), kZifMemory);
+  EXPECT_EQ(ReadFile(klasa.dir + "/practice-Ala.txt"),
+            kFormatLine + "2 2 1 0\n2 3 2 0\n3 1 1 0\n5 1 2 0\n5 5 2 0\n");
+  EXPECT_FALSE(Exists(klasa.place.file)) << "no memory of the account's own";
+
+  // The next day each starts from their own memory: Ala with her two facts in box 1.
+  Finished again = Practise("vek_fixed_clock", "1\n5\n3 4 35 12 56\n", klasa.place, 1);
+  ASSERT_TRUE(ExitedWithZero(again.status));
+  EXPECT_NE(again.output.find(Screen(kPrompt + Ask(3, 1) + kRight + Ask(2, 2))), std::string::npos);
+  EXPECT_EQ(ReadFile(klasa.dir + "/practice-Łucja.txt"), kZifMemory);
+}
+
+TEST(PracticeMemoryThroughAPipe, ANumberNotOnTheListIsAskedAgainAndInputThatEndsEndsTheProgram) {
+  ClassPlace klasa = NewClassPlace();
+  WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nŁucja\n");
+  Finished run = Practise("zif_fixed_clock", "3\n\n0\nOla\n2\n" + kZifInput, klasa.place);
+  ASSERT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput("", kZifGrid,
+                                          WhoPractises("Łucja", kAskedAgain + kAskedAgain +
+                                                                    kAskedAgain + kAskedAgain)));
+  EXPECT_EQ(ReadFile(klasa.dir + "/practice-Łucja.txt"), kZifMemory);
+
+  // Input that ends at the question: no round, the closing screen, exit code 0, nothing kept.
+  for (const char* input : {"", "5\n"}) {
+    ClassPlace empty = NewClassPlace();
+    WriteFile(empty.dir + "/uczniowie.txt", "Ala\nŁucja\n");
+    Finished ended = Practise("zif_fixed_clock", input, empty.place);
+    EXPECT_TRUE(ExitedWithZero(ended.status)) << input;
+    std::string rows = std::string(input).empty() ? "" : kAskedAgain;
+    EXPECT_EQ(ended.output,
+              TitleScreenBytes("wersja 2.0/zif") +
+                  Screen("Kto ćwiczy?\n1. Ala\n2. Łucja\n\n Twój numer ? " + rows + "\n") +
+                  ClosingScreenBytes("zif"))
+        << input;
+    EXPECT_EQ(ReadFile(empty.dir + "/practice-Ala.txt"), "") << input;
+  }
+}
+
+TEST(PracticeMemoryThroughAPipe, AListWithANameThatCannotBeAFileIsSaidAndLeftAside) {
+  const struct {
+    std::string list;
+    std::string said;
+  } kCases[] = {
+      {"Ala\nOla/Ela\n",
+       " uczniowie.txt: \"Ola/Ela\" nie może być nazwą pliku; lista pominięta.\n"},
+      {"Łucja\nAla\nŁUCJA\n",
+       " uczniowie.txt: \"Łucja\" i \"ŁUCJA\" różnią się tylko wielkością "
+       "liter; lista pominięta.\n"},
+  };
+  for (const auto& c : kCases) {
+    ClassPlace klasa = NewClassPlace();
+    WriteFile(klasa.dir + "/uczniowie.txt", c.list);
+    Finished run = Practise("zif_fixed_clock", kZifInput, klasa.place);
+    EXPECT_TRUE(ExitedWithZero(run.status)) << c.list;
+    EXPECT_EQ(run.output, ZifFirstRunOutput("", kZifGrid, c.said + "\n")) << c.list;
+    EXPECT_EQ(ReadFile(klasa.place.file), kZifMemory) << "the account's own memory";
+  }
+}
+
+TEST(PracticeMemoryThroughAPipe, TheMemorysFolderNamedByTabliczkaDir) {
+  // Without a class list, practice.txt in the folder named, not in the data folder; nothing
+  // else changes.
+  ClassPlace klasa = NewClassPlace();
+  MemoryPlace data = NewMemoryPlace();
+  MemoryPlace both = data;
+  both.env.push_back(klasa.place.env[0]);
+  Finished run = Practise("zif_fixed_clock", kZifInput, both);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output, ZifFirstRunOutput());
+  EXPECT_EQ(ReadFile(klasa.place.file), kZifMemory);
+  EXPECT_FALSE(Exists(data.file));
+  if (ThroughRunner())
+    return;  // the paths below are this system's
+  // A relative path is ignored: the data folder it is.
+  Launch relative = MakeLaunch(
+      Command("zif_fixed_clock"),
+      TestEnvironment({data.env[0], "TABLICZKA_DIR=klasa", "FIXED_CLOCK_DAY=0"}), klasa.dir);
+  EXPECT_TRUE(ExitedWithZero(RunPiped(relative, kZifInput).status));
+  EXPECT_EQ(ReadFile(data.file), kZifMemory);
+  EXPECT_FALSE(Exists(klasa.dir + "/klasa"));
+  // A folder named that is not there is never made: nothing is kept, and the round says so,
+  // naming the file with its Polish letters.
+  std::string gone = klasa.dir + "/zniknął";
+  run = Practise("zif_fixed_clock", kZifInput, MemoryPlace{{"TABLICZKA_DIR=" + gone}, "", ""});
+  EXPECT_EQ(run.output, ZifFirstRunOutput(": " + gone + "/practice.txt"));
+  EXPECT_FALSE(Exists(gone));
+}
 
 TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgramsShareIt) {
   MemoryPlace place = NewMemoryPlace();
@@ -495,31 +634,47 @@ TEST(PracticeMemoryThroughAPipe, NoStateDirectoryAtAllKeepsNothing) {
 TEST(PracticeMemoryThroughAPipe, TwoRoundsAtOnceBothCount) {
   if (ThroughRunner())
     GTEST_SKIP() << "the lock is taken here the POSIX way";
-  MemoryPlace place = NewMemoryPlace();
-  const std::string& file = place.file;
-  MakeDirectories(DirectoryOf(file));
-  WriteFile(file, kFormatLine + "9 9 4 0\n");
-
-  // Holding the lock, the test makes both rounds read the memory as it is now and then wait
-  // to write: each must merge with what the other wrote.
-  int lock = open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  ASSERT_GE(lock, 0);
-  ASSERT_EQ(flock(lock, LOCK_EX), 0);
-  Finished five, six;
-  std::thread first([&] { five = Practise("zif_fixed_clock", kZifInput, place); });
-  std::thread second([&] { six = Practise("zif_fixed_clock", "6\n25 3 6 5 4 20\n", place); });
-  int waiting = WaitForLockWaiters(2);
-  close(lock);
-  first.join();
-  second.join();
-  EXPECT_EQ(waiting, 2) << "both rounds waited for the lock";
-  EXPECT_TRUE(ExitedWithZero(five.status));
-  EXPECT_TRUE(ExitedWithZero(six.status));
-  // The five facts both rounds had right twice (box 3), 5 x 4 once (box 2), 9 x 9 untouched.
-  EXPECT_EQ(ReadFile(file), kFormatLine +
-                                "2 2 3 0\n2 3 3 0\n3 1 3 0\n5 1 3 0\n5 4 2 0\n"
-                                "5 5 3 0\n9 9 4 0\n");
-  EXPECT_FALSE(Exists(file + ".new"));
+  // The account's own memory, and a learner's file in a class folder: a child logged in twice,
+  // on two computers sharing the folder, with Łucja (2) chosen on both.
+  ClassPlace klasa = NewClassPlace();
+  WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nŁucja\n");
+  MemoryPlace account = NewMemoryPlace();
+  MakeDirectories(DirectoryOf(account.file));
+  const struct {
+    MemoryPlace place;
+    std::string file;
+    std::string chosen;
+  } kCases[] = {
+      {account, account.file, ""},
+      {klasa.place, klasa.dir + "/practice-Łucja.txt", "2\n"},
+  };
+  for (const auto& c : kCases) {
+    const std::string& file = c.file;
+    WriteFile(file, kFormatLine + "9 9 4 0\n");
+    // Holding the lock, the test makes both rounds read the memory as it is now and then wait
+    // to write: each must merge with what the other wrote.
+    int lock = open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    Finished five, six;
+    std::thread first([&] { five = Practise("zif_fixed_clock", c.chosen + kZifInput, c.place); });
+    std::thread second(
+        [&] { six = Practise("zif_fixed_clock", c.chosen + "6\n25 3 6 5 4 20\n", c.place); });
+    int waiting = WaitForLockWaiters(file, 2);
+    close(lock);
+    first.join();
+    second.join();
+    EXPECT_EQ(waiting, 2) << file << ": both rounds waited for the lock";
+    EXPECT_TRUE(ExitedWithZero(five.status)) << file;
+    EXPECT_TRUE(ExitedWithZero(six.status)) << file;
+    // The five facts both rounds had right twice (box 3), 5 x 4 once (box 2), 9 x 9 untouched.
+    EXPECT_EQ(ReadFile(file), kFormatLine +
+                                  "2 2 3 0\n2 3 3 0\n3 1 3 0\n5 1 3 0\n5 4 2 0\n"
+                                  "5 5 3 0\n9 9 4 0\n")
+        << file;
+    EXPECT_FALSE(Exists(file + ".new")) << file;
+  }
+  EXPECT_FALSE(Exists(klasa.dir + "/practice-Ala.txt"));
 }
 
 TEST(PracticeMemoryThroughAPipe, ALockFileDeletedWhileARoundWaitsLocksNothing) {
@@ -533,7 +688,7 @@ TEST(PracticeMemoryThroughAPipe, ALockFileDeletedWhileARoundWaitsLocksNothing) {
   ASSERT_EQ(flock(first, LOCK_EX), 0);
   Finished run;
   std::thread round([&] { run = Practise("zif_fixed_clock", kZifInput, place); });
-  EXPECT_EQ(WaitForLockWaiters(1), 1);
+  EXPECT_EQ(WaitForLockWaiters(file, 1), 1);
   // The lock file deleted under the waiting round (rm -rf, a sync tool), and a sibling round
   // taking the lock anew on the file that now stands there: the waiting round must wait for
   // it too, not write at the same time.

@@ -13,16 +13,17 @@ make_package DEB "$build_dir"
 deb=$(ls "$work"/tabliczka_*.deb)
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sort | tr '\n' ' ')
-expect_listing "package holds" "$contents" "./usr/ ./usr/games/ ./usr/games/pym ./usr/games/qor \
-./usr/games/trivelanko ./usr/games/vek ./usr/games/zif ./usr/share/ ./usr/share/applications/ \
-./usr/share/applications/$app_id.desktop ./usr/share/doc/ ./usr/share/doc/tabliczka/ \
-./usr/share/doc/tabliczka/changelog.gz ./usr/share/doc/tabliczka/copyright ./usr/share/icons/ \
-./usr/share/icons/hicolor/ ./usr/share/icons/hicolor/256x256/ \
-./usr/share/icons/hicolor/256x256/apps/ ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
-./usr/share/icons/hicolor/48x48/ ./usr/share/icons/hicolor/48x48/apps/ \
-./usr/share/icons/hicolor/48x48/apps/$app_id.png ./usr/share/icons/hicolor/scalable/ \
-./usr/share/icons/hicolor/scalable/apps/ ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
-./usr/share/man/ ./usr/share/man/man6/ ./usr/share/man/man6/pym.6.gz \
+expect_listing "package holds" "$contents" "./usr/ ./usr/games/ ./usr/games/postepy \
+./usr/games/pym ./usr/games/qor ./usr/games/trivelanko ./usr/games/vek ./usr/games/zif \
+./usr/share/ ./usr/share/applications/ ./usr/share/applications/$app_id.desktop \
+./usr/share/doc/ ./usr/share/doc/tabliczka/ ./usr/share/doc/tabliczka/changelog.gz \
+./usr/share/doc/tabliczka/copyright ./usr/share/icons/ ./usr/share/icons/hicolor/ \
+./usr/share/icons/hicolor/256x256/ ./usr/share/icons/hicolor/256x256/apps/ \
+./usr/share/icons/hicolor/256x256/apps/$app_id.png ./usr/share/icons/hicolor/48x48/ \
+./usr/share/icons/hicolor/48x48/apps/ ./usr/share/icons/hicolor/48x48/apps/$app_id.png \
+./usr/share/icons/hicolor/scalable/ ./usr/share/icons/hicolor/scalable/apps/ \
+./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/man/ ./usr/share/man/man6/ \
+./usr/share/man/man6/postepy.6.gz ./usr/share/man/man6/pym.6.gz \
 ./usr/share/man/man6/qor.6.gz ./usr/share/man/man6/trivelanko.6.gz \
 ./usr/share/man/man6/vek.6.gz ./usr/share/man/man6/zif.6.gz ./usr/share/metainfo/ \
 ./usr/share/metainfo/$app_id.metainfo.xml "

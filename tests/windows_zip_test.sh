@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the Windows zip with CPack from a Windows build folder and checks it as a Windows user
-# gets it: one folder holding exactly the five programs, each a console program for x86-64
+# gets it: one folder holding exactly the six programs, each a console program for x86-64
 # carrying the icon (the same drawing as the desktop's) and version information in Polish,
 # and CZYTAJ.TXT, a Polish read-me in UTF-8 with a byte order mark and CR LF line ends that
 # names every program. With WINDOWS_RUNNER set (wine), it also plays from the unpacked folder:
@@ -14,12 +14,12 @@ zip=$(ls "$work"/tabliczka-*-windows.zip)
 folder=$(basename "$zip" .zip)
 
 listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-expect_listing "zip holds" "$listed" "$folder/CZYTAJ.TXT $folder/pym.exe $folder/qor.exe \
-$folder/trivelanko.exe $folder/vek.exe $folder/zif.exe "
+expect_listing "zip holds" "$listed" "$folder/CZYTAJ.TXT $folder/postepy.exe $folder/pym.exe \
+$folder/qor.exe $folder/trivelanko.exe $folder/vek.exe $folder/zif.exe "
 
 unzip -q "$zip" -d "$work/unpacked"
 cd "$work/unpacked/$folder"
-for program in pym qor trivelanko vek zif; do
+for program in postepy pym qor trivelanko vek zif; do
   kind=$(file -b "$program.exe")
   [[ $kind == "PE32+ executable (console) x86-64"* ]] || { echo "$program.exe: $kind"; exit 1; }
 
@@ -42,11 +42,11 @@ for program in pym qor trivelanko vek zif; do
   done
 done
 # Each program's description tells it from the others, in Polish.
-descriptions=$(for program in pym qor trivelanko vek zif; do
+descriptions=$(for program in postepy pym qor trivelanko vek zif; do
   wrestool -x --raw --type=16 "$program.exe" | iconv -f UTF-16LE -t UTF-8 -c |
     tr -s '\000-\037' '\n' | grep -A1 -x FileDescription | tail -1
 done | sort -u | wc -l)
-((descriptions == 5)) || { echo "$descriptions different descriptions for five programs"; exit 1; }
+((descriptions == 6)) || { echo "$descriptions different descriptions for six programs"; exit 1; }
 
 readme=CZYTAJ.TXT
 [[ $(head -c 3 "$readme" | od -An -tx1 | tr -d ' ') == efbbbf ]] ||
@@ -59,7 +59,7 @@ bare_cr=$(($(tr -cd '\r' <"$readme" | wc -c) - crlf))
   { echo "$readme: $lines line ends, $crlf of them CR LF, $bare_cr lone CR"; exit 1; }
 [[ $(tail -c 2 "$readme" | od -An -tx1 | tr -d ' ') == 0d0a ]] ||
   { echo "$readme does not end with CR LF"; exit 1; }
-for program in trivelanko qor pym vek zif; do
+for program in trivelanko qor pym vek zif postepy; do
   grep -q "$program.exe" "$readme" || { echo "$readme does not name $program.exe"; exit 1; }
 done
 grep -q 'JAK ZACZĄĆ' "$readme" || { echo "$readme does not say how to start"; exit 1; }
@@ -70,5 +70,5 @@ if [[ -n ${WINDOWS_RUNNER:-} ]]; then
   play_round "the unpacked qor.exe" "$WINDOWS_RUNNER" trivelanko.exe
   echo "played from the unpacked folder with $WINDOWS_RUNNER"
 fi
-echo "$(basename "$zip"): the five programs, each with its icon and version information, and \
+echo "$(basename "$zip"): the six programs, each with its icon and version information, and \
 CZYTAJ.TXT, as expected"

@@ -8,8 +8,10 @@ std::string Cp852(std::string_view utf8) {
     char32_t code;
     char byte;
   } kKnown[] = {{U'ą', '\xA5'}, {U'ć', '\x86'}, {U'ę', '\xA9'}, {U'ł', '\x88'}, {U'ń', '\xE4'},
-                {U'ó', '\xA2'}, {U'ś', '\x98'}, {U'ż', '\xBE'}, {U'Ć', '\x8F'}, {U'█', '\xDB'},
-                {U'░', '\xB0'}, {U'▒', '\xB1'}, {U'▓', '\xB2'}};
+                {U'ó', '\xA2'}, {U'ś', '\x98'}, {U'ż', '\xBE'}, {U'█', '\xDB'},
+                {U'░', '\xB0'}, {U'▒', '\xB1'}, {U'▓', '\xB2'}, {U'ź', '\xAB'},
+                {U'Ą', '\xA4'}, {U'Ć', '\x8F'}, {U'Ę', '\xA8'}, {U'Ł', '\x9D'}, {U'Ń', '\xE3'},
+                {U'Ó', '\xE0'}, {U'Ś', '\x97'}, {U'Ź', '\x8D'}, {U'Ż', '\xBD'}};
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
     unsigned char lead = static_cast<unsigned char>(utf8[i]);

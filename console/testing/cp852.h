@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-/// |utf8| as the programs store it in code page 852. Knows ASCII and the characters the
-/// programs use (ą ć ę ł ń ó ś ż █ ░ ▒ ▓); anything else is a fault in the test and aborts.
+/// |utf8| as the programs store it in code page 852. Knows ASCII, the Polish letters and
+/// the blocks the programs use (█ ░ ▒ ▓); anything else is a fault in the test and aborts.
 std::string Cp852(std::string_view utf8);
 
 /// Cp852(utf8) with each "\n" written as the programs end a line, "\r\n": expected output

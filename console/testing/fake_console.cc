@@ -67,6 +67,10 @@ void WriteOutput(const char* bytes, size_t size) {
   Fake().output.append(bytes, size);
 }
 
+void WriteUnconverted(const char* bytes, size_t size) {
+  Fake().output.append(bytes, size);
+}
+
 void FlushOutput() {
   Fake().flushes.push_back(Fake().output.size());
 }

@@ -1,0 +1,44 @@
+#include "practice/learner_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/testing/cp852.h"
+#include "console/testing/fake_console.h"
+
+namespace {
+
+const std::vector<std::string> kClass = {"Ala", "Łucja", "Zoë"};
+const std::string kList = "Kto ćwiczy?\n1. Ala\n2. Łucja\n3. Zoe\n\n Twój numer ? ";
+const std::string kAgain = "\n Nie ma takiego numeru !\n\n Twój numer ? ";
+
+}  // namespace
+
+TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
+  const struct {
+    const char* what;
+    std::string input;
+    std::optional<size_t> learner;
+    std::string screen;
+    std::string unread;  // what is left for the count prompt
+  } kCases[] = {
+      {"the first", "1\n5\n", 0, kList + "\n Cześć, Ala !\n\n", "5\n"},
+      {"the last, with spaces and CR LF", "  3 \r\n", 2, kList + "\n Cześć, Zoe !\n\n", ""},
+      {"no line end", "2", 1, kList + "\n Cześć, Łucja !\n\n", ""},
+      {"Enter alone asks again", "\n2\n", 1, kList + kAgain + "\n Cześć, Łucja !\n\n", ""},
+      {"numbers off the list, words", "0\n4\n+1\n1 2\nAla\n01\n", 0,
+       kList + kAgain + kAgain + kAgain + kAgain + kAgain + "\n Cześć, Ala !\n\n", ""},
+      {"a row far too long", std::string(100, ' ') + "1\n1\n", 0,
+       kList + kAgain + "\n Cześć, Ala !\n\n", ""},
+      {"input ended at once", "", std::nullopt, kList + "\n", ""},
+      {"input ended after a wrong number", "7\n", std::nullopt, kList + kAgain + "\n", ""},
+  };
+  for (const auto& c : kCases) {
+    FakeConsoleReset(c.input);
+    EXPECT_EQ(AskLearner(kClass), c.learner) << c.what;
+    EXPECT_EQ(FakeConsoleOutput(), Screen(c.screen)) << c.what;
+    EXPECT_EQ(FakeConsoleUnreadInput(), c.unread) << c.what;
+  }
+}

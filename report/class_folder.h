@@ -1,0 +1,38 @@
+// The learners of a class folder, as the teacher's report finds them: the names on the class
+// list first, in its order, then every other learner's memory file in the folder, then the
+// account's own practice.txt. Only read: no file is written, locked or moved.
+#ifndef REPORT_CLASS_FOLDER_H_
+#define REPORT_CLASS_FOLDER_H_
+
+#include <string>
+#include <vector>
+
+#include "practice/memory.h"
+
+/// One learner's memory as read from the folder.
+struct LearnerRecord {
+  std::string name;       // as on the list or in the file name (UTF-8); "practice.txt" for it
+  std::string file;       // the memory file's name in the folder
+  bool has_file = false;  // false for a learner on the list who has not practised yet
+  Memory memory;
+};
+
+struct ClassRecords {
+  std::vector<LearnerRecord> learners;
+  std::vector<std::string> unreadable;  // files that could not be read, skipped
+};
+
+/// The learner's name a report shows for the account's own memory, practice.txt.
+constexpr char kOwnMemoryName[] = "practice.txt";
+
+/// Finds and reads the learners of |folder| (see above). Names on the list that cannot be file
+/// names, or whose fold an earlier name has, are left out; a memory file whose name folds to
+/// a listed name is that learner's. A file that cannot be read (the system will not, it is no
+/// memory file, or a later version's) goes to |unreadable| instead. False when the folder
+/// cannot be read.
+bool ReadClassFolder(const std::string& folder, ClassRecords& records);
+
+/// The learner called |name| (case ignored as in file names), or nullptr.
+const LearnerRecord* FindLearner(const ClassRecords& records, const std::string& name);
+
+#endif  // REPORT_CLASS_FOLDER_H_

@@ -1,0 +1,342 @@
+#include "report/class_report.h"
+
+#include <algorithm>
+
+#include "console/output.h"
+#include "console/output_stream.h"
+#include "practice/class_list.h"
+#include "practice/memory_store.h"
+#include "practice/table_grid.h"
+
+namespace {
+
+// The report's texts, as code page 852 bytes.
+constexpr char kClassTitle[] = " POST\xA8PY KLASY, ";     // "POSTĘPY KLASY, "
+constexpr char kLearnerTitle[] = " POST\xA8PY UCZNIA, ";  // "POSTĘPY UCZNIA, "
+constexpr char kFolder[] = " Folder: ";
+constexpr char kLearnerHead[] = "ucze\xE4";  // "uczeń"
+// "umie  pudełko 1  nie padło    ostatnio"
+constexpr char kColumnsHead[] = "  umie  pude\x88ko 1  nie pad\x88o    ostatnio";
+constexpr char kNever[] = "nigdy";
+constexpr char kMark[] = "  !";
+constexpr char kMarkLegend[] =
+    " ! nie \x86wiczy od 7 dni lub d\x88u\xBE"
+    "ej";
+// "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
+constexpr char kKnownLegend[] =
+    " umie: dzia\x88"
+    "ania w pude\x88ku 3 lub wy\xBEszym, ze 100 do 10 x 10";
+// "W tym folderze nie ma jeszcze niczyich postępów."
+constexpr char kNobody[] = " W tym folderze nie ma jeszcze niczyich post\xA9p\xA2w.";
+// "Pominięty plik, którego nie da się przeczytać: "
+constexpr char kSkipped[] = " Pomini\xA9ty plik, kt\xA2rego nie da si\xA9 przeczyta\x86: ";
+// "Najsłabsze działania klasy:"
+constexpr char kWeakestTitle[] =
+    " Najs\x88"
+    "absze dzia\x88"
+    "ania klasy:";
+// "działanie  pudełko 1  średnio"
+constexpr char kWeakestHead[] =
+    "  dzia\x88"
+    "anie  pude\x88ko 1  \x98rednio";
+// "Nikt jeszcze nie ćwiczył."
+constexpr char kNoneAsked[] = " Nikt jeszcze nie \x86wiczy\x88.";
+// "Nie da się przeczytać folderu: "
+constexpr char kFolderUnreadable[] = " Nie da si\xA9 przeczyta\x86 folderu: ";
+// "Nie wiadomo, gdzie szukać pamięci (brak folderu domowego)."
+constexpr char kNoFolder[] =
+    " Nie wiadomo, gdzie szuka\x86 pami\xA9"
+    "ci (brak folderu domowego).";
+constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
+// "Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ"
+constexpr char kUsage[] =
+    " Sk\x88"
+    "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
+
+// The CSV's texts, in UTF-8.
+constexpr char kCsvLearnersHead[] =
+    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej";
+constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
+constexpr char kCsvSkipped[] = "pominięty plik";
+
+constexpr size_t kNameWidth = 24;
+constexpr size_t kHalfWidth = 40;  // each of the two columns of weakest facts
+
+std::string RightAligned(const std::string& text, size_t width) {
+  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// |name| in code page 852, cut or filled with spaces to |width| columns.
+std::string NameColumn(const std::string& name, size_t width) {
+  std::string shown = Cp852OfName(name);
+  shown.resize(width, ' ');
+  return shown;
+}
+
+// The mean box of |fact| rounded to |places| decimal places, with |point| between.
+std::string MeanBox(const FactStanding& fact, int32_t places, char point) {
+  int64_t scale = places == 1 ? 10 : 100;
+  int64_t scaled = (int64_t{fact.box_sum} * scale * 2 + fact.asked) / (int64_t{fact.asked} * 2);
+  std::string decimals = std::to_string(scaled % scale);
+  decimals.insert(0, static_cast<size_t>(places) - decimals.size(), '0');
+  return std::to_string(scaled / scale) + point + decimals;
+}
+
+// "a x b" with the first factor right-aligned and the second left-aligned in two columns.
+std::string FactColumn(int32_t index) {
+  std::string a = std::to_string(index / kMemoryRange + 1);
+  std::string b = std::to_string(index % kMemoryRange + 1);
+  return RightAligned(a, 2) + " x " + b + std::string(2 - b.size(), ' ');
+}
+
+void PutTitle(const char* title, int32_t today) {
+  PutText(title);
+  PutLine(DateOfDay(today));
+}
+
+// The learners' table: the head, a row each, the legends (the mark's where any is marked).
+void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
+  std::string head = kLearnerHead;
+  head.resize(kNameWidth, ' ');
+  PutText(" " + head);
+  PutLine(kColumnsHead);
+  bool marked = false;
+  for (const LearnerRecord& learner : learners) {
+    LearnerSums sums = SumLearner(learner.memory);
+    PutText(" ");
+    PutText(NameColumn(learner.name, kNameWidth));
+    PutText("  " + RightAligned(std::to_string(sums.known), 4));
+    PutText("  " + RightAligned(std::to_string(sums.in_box_one), 9));
+    PutText("  " + RightAligned(std::to_string(sums.never_asked), 9));
+    PutText("  " + RightAligned(sums.last_day < 0 ? kNever : DateOfDay(sums.last_day), 10));
+    if (NotPractisedLately(sums, today)) {
+      PutText(kMark);
+      marked = true;
+    }
+    EndLine();
+  }
+  PutBlankLines(1);
+  if (marked)
+    PutLine(kMarkLegend);
+  PutLine(kKnownLegend);
+}
+
+void PutWeakestFacts(const std::vector<LearnerRecord>& learners) {
+  std::vector<FactStanding> weakest = WeakestFacts(FactStandings(learners), kWeakestShown);
+  PutBlankLines(1);
+  if (weakest.empty()) {
+    PutLine(kNoneAsked);
+    return;
+  }
+  PutLine(kWeakestTitle);
+  size_t rows = (weakest.size() + 1) / 2;
+  std::string head(kWeakestHead);
+  PutLine(weakest.size() > 1 ? head + std::string(kHalfWidth - head.size(), ' ') + head : head);
+  // Down the left column first, then the right: the weakest at the top left.
+  for (size_t row = 0; row < rows; ++row) {
+    for (size_t i = row; i < weakest.size(); i += rows) {
+      const FactStanding& fact = weakest[i];
+      std::string cell = "  " + RightAligned(FactColumn(fact.index), 9) + "  " +
+                         RightAligned(std::to_string(fact.in_box_one), 9) + "  " +
+                         RightAligned(MeanBox(fact, 1, ','), 7);
+      if (i + rows < weakest.size())
+        cell.resize(kHalfWidth, ' ');
+      PutText(cell);
+    }
+    EndLine();
+  }
+}
+
+// |field| as one CSV field: in quotes, with quotes doubled, where it holds a comma, a quote or
+// a line end.
+std::string CsvField(const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos)
+    return field;
+  std::string quoted = "\"";
+  for (char c : field)
+    quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+void PutFolderUnreadable(const std::string& folder) {
+  PutText(kFolderUnreadable);
+  PutLine(Cp852OfName(folder));
+}
+
+void PutSkipped(const ClassRecords& records) {
+  for (const std::string& file : records.unreadable) {
+    PutText(kSkipped);
+    PutLine(Cp852OfName(file));
+  }
+}
+
+}  // namespace
+
+LearnerSums SumLearner(const Memory& memory) {
+  LearnerSums sums;
+  for (const FactMemory& fact : memory.facts) {
+    sums.known += fact.box >= 3;
+    sums.in_box_one += fact.box == 1;
+    sums.never_asked += fact.box == 0;
+    if (fact.box > 0)
+      sums.last_day = std::max(sums.last_day, fact.day);
+  }
+  return sums;
+}
+
+bool NotPractisedLately(const LearnerSums& sums, int32_t today) {
+  return sums.last_day < 0 || int64_t{today} - sums.last_day >= kDaysUnmarked;
+}
+
+std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learners) {
+  std::vector<FactStanding> standings(kMemoryFacts);
+  for (int32_t i = 0; i < kMemoryFacts; ++i)
+    standings[static_cast<size_t>(i)].index = i;
+  for (const LearnerRecord& learner : learners) {
+    for (int32_t i = 0; i < kMemoryFacts; ++i) {
+      int32_t box = learner.memory.facts[static_cast<size_t>(i)].box;
+      FactStanding& fact = standings[static_cast<size_t>(i)];
+      fact.in_box_one += box == 1;
+      fact.asked += box > 0;
+      fact.box_sum += box;
+    }
+  }
+  return standings;
+}
+
+std::vector<FactStanding> WeakestFacts(std::vector<FactStanding> standings, size_t count) {
+  standings.erase(std::remove_if(standings.begin(), standings.end(),
+                                 [](const FactStanding& fact) { return fact.asked == 0; }),
+                  standings.end());
+  // Mean boxes compared exactly, as cross products of sums and counts.
+  std::stable_sort(standings.begin(), standings.end(),
+                   [](const FactStanding& x, const FactStanding& y) {
+                     if (x.in_box_one != y.in_box_one)
+                       return x.in_box_one > y.in_box_one;
+                     return int64_t{x.box_sum} * y.asked < int64_t{y.box_sum} * x.asked;
+                   });
+  if (standings.size() > count)
+    standings.resize(count);
+  return standings;
+}
+
+std::string IsoDateOfDay(int32_t day) {
+  // Days to a date in the proleptic Gregorian calendar, by eras of 400 years.
+  int64_t z = int64_t{day} + 719468;
+  int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  int64_t day_of_era = z - era * 146097;
+  int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  int64_t month_from_march = (5 * day_of_year + 2) / 153;
+  int64_t month_day = day_of_year - (153 * month_from_march + 2) / 5 + 1;
+  int64_t month = month_from_march < 10 ? month_from_march + 3 : month_from_march - 9;
+  int64_t year = year_of_era + era * 400 + (month <= 2);
+  auto two = [](int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return std::to_string(year) + "-" + two(month) + "-" + two(month_day);
+}
+
+std::string DateOfDay(int32_t day) {
+  std::string iso = IsoDateOfDay(day);
+  size_t dash = iso.find('-');
+  return iso.substr(dash + 4, 2) + "." + iso.substr(dash + 1, 2) + "." + iso.substr(0, dash);
+}
+
+void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today) {
+  PutTitle(kClassTitle, today);
+  PutText(kFolder);
+  PutLine(Cp852OfName(folder));
+  PutBlankLines(1);
+  if (records.learners.empty()) {
+    PutLine(kNobody);
+  } else {
+    PutLearnerRows(records.learners, today);
+  }
+  if (!records.unreadable.empty()) {
+    PutBlankLines(1);
+    PutSkipped(records);
+  }
+  if (!records.learners.empty())
+    PutWeakestFacts(records.learners);
+}
+
+void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
+  PutTitle(kLearnerTitle, today);
+  PutBlankLines(1);
+  PutLearnerRows({learner}, today);
+  PutTableGrid(learner.memory, kMemoryRange);
+}
+
+std::string ClassCsv(const ClassRecords& records, int32_t today) {
+  const std::string kEnd = "\r\n";
+  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kEnd;
+  for (const LearnerRecord& learner : records.learners) {
+    LearnerSums sums = SumLearner(learner.memory);
+    csv += CsvField(learner.name) + "," + std::to_string(sums.known) + "," +
+           std::to_string(sums.in_box_one) + "," + std::to_string(sums.never_asked) + "," +
+           (sums.last_day < 0 ? "" : IsoDateOfDay(sums.last_day)) + "," +
+           (NotPractisedLately(sums, today) ? "tak" : "nie") + kEnd;
+  }
+  csv += kEnd + kCsvFactsHead;
+  for (const LearnerRecord& learner : records.learners)
+    csv += "," + CsvField(learner.name);
+  csv += kEnd;
+  for (const FactStanding& fact : FactStandings(records.learners)) {
+    csv += std::to_string(fact.index / kMemoryRange + 1) + " x " +
+           std::to_string(fact.index % kMemoryRange + 1) + "," + std::to_string(fact.in_box_one) +
+           "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
+    for (const LearnerRecord& learner : records.learners)
+      csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
+    csv += kEnd;
+  }
+  if (!records.unreadable.empty()) {
+    csv += kEnd + kCsvSkipped + kEnd;
+    for (const std::string& file : records.unreadable)
+      csv += CsvField(file) + kEnd;
+  }
+  return csv;
+}
+
+int RunReport(const std::vector<std::string>& arguments, int32_t today) {
+  bool csv = !arguments.empty() && arguments[0] == "--csv";
+  std::vector<std::string> rest(arguments.begin() + (csv ? 1 : 0), arguments.end());
+  if (rest.size() > (csv ? 1u : 2u) || (!rest.empty() && rest[0].rfind("--", 0) == 0)) {
+    PutLine(kUsage);
+    return 2;
+  }
+  std::string folder = rest.empty() ? MemoryFolder().path : rest[0];
+  if (folder.empty()) {
+    PutLine(kNoFolder);
+    return 1;
+  }
+  ClassRecords records;
+  if (!ReadClassFolder(folder, records)) {
+    PutFolderUnreadable(folder);
+    return 1;
+  }
+  if (csv) {
+    std::string text = ClassCsv(records, today);
+    WriteUnconverted(text.data(), text.size());
+    return 0;
+  }
+  if (rest.size() < 2) {
+    PutClassReport(folder, records, today);
+    return 0;
+  }
+  if (const LearnerRecord* learner = FindLearner(records, rest[1])) {
+    PutLearnerReport(*learner, today);
+    return 0;
+  }
+  // A learner whose file could not be read is named as in the class report.
+  for (const std::string& file : records.unreadable) {
+    if (FoldCase(file) == FoldCase(LearnerFileName(rest[1])) ||
+        FoldCase(file) == FoldCase(rest[1])) {
+      PutText(kSkipped);
+      PutLine(Cp852OfName(file));
+      return 1;
+    }
+  }
+  PutText(kNoSuchLearner);
+  PutLine(Cp852OfName(rest[1]));
+  return 1;
+}

@@ -1,0 +1,70 @@
+// postepy, the teacher's report: for each learner of a class folder what they know, and the
+// facts the class still misses most; a learner's grid; the same tables as CSV for a
+// spreadsheet.
+#ifndef REPORT_CLASS_REPORT_H_
+#define REPORT_CLASS_REPORT_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "practice/memory.h"
+#include "report/class_folder.h"
+
+/// A learner not practised for this many days or more is marked.
+constexpr int32_t kDaysUnmarked = 7;
+
+/// How many of the class's weakest facts the report lists.
+constexpr size_t kWeakestShown = 20;
+
+/// What one learner's memory comes to: of the 100 facts, those known (box 3 or higher), those
+/// in box 1 and those never asked, and the last day any was asked (-1 for none).
+struct LearnerSums {
+  int32_t known = 0;
+  int32_t in_box_one = 0;
+  int32_t never_asked = 0;
+  int32_t last_day = -1;
+};
+LearnerSums SumLearner(const Memory& memory);
+
+/// True when a learner with |sums| has not practised for kDaysUnmarked days or more before
+/// |today|, or never.
+bool NotPractisedLately(const LearnerSums& sums, int32_t today);
+
+/// How the class stands on one fact: how many learners have it in box 1, how many were ever
+/// asked it, and the sum of their boxes.
+struct FactStanding {
+  int32_t index = 0;  // MemoryIndex
+  int32_t in_box_one = 0;
+  int32_t asked = 0;
+  int32_t box_sum = 0;
+};
+
+/// Every fact's standing over |learners|, in the order of the table.
+std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learners);
+
+/// The weakest |count| facts of |standings| that at least one learner was asked: most learners
+/// in box 1 first, then the lowest mean box (over the learners asked it), then table order.
+std::vector<FactStanding> WeakestFacts(std::vector<FactStanding> standings, size_t count);
+
+/// Day |day| (days since 1970-01-01) as the report shows it, "08.12.2026", and as the CSV
+/// writes it, "2026-12-08".
+std::string DateOfDay(int32_t day);
+std::string IsoDateOfDay(int32_t day);
+
+/// The report of the class in |records| read from folder |folder| on day |today|: one row per
+/// learner, the files skipped, the weakest facts.
+void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today);
+
+/// One learner's row and grid, as vek draws it.
+void PutLearnerReport(const LearnerRecord& learner, int32_t today);
+
+/// The learners' table and the facts' table (each fact's standing and every learner's box)
+/// as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends.
+std::string ClassCsv(const ClassRecords& records, int32_t today);
+
+/// postepy with |arguments| ([--csv] [FOLDER], or FOLDER NAME) on day |today|: the exit code.
+int RunReport(const std::vector<std::string>& arguments, int32_t today);
+
+#endif  // REPORT_CLASS_REPORT_H_

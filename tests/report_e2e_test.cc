@@ -1,0 +1,192 @@
+// postepy, the teacher's report, on a class folder of three learners: the exact rows on a fixed
+// day, the CSV, one learner's grid, and that it only reads.
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "console/testing/cp852.h"
+#include "tests/e2e.h"
+
+namespace {
+
+const std::string kFormatLine = "tabliczka practice 1\n";
+const char kToday[] = "FIXED_CLOCK_DAY=20796";  // 2026-12-09
+
+// A class folder: Ala practised today, Łucja eight days ago, Zosia never (she is only on the
+// list); Ewa's file is no memory file. The folder, and its path as the programs name it (a
+// Windows path, through wine, whose drive Z: is the root).
+struct Klasa {
+  std::string dir;
+  std::string named;
+};
+Klasa NewKlasa() {
+  Klasa klasa{TemporaryDirectory(), ""};
+  klasa.named = klasa.dir;
+  if (ThroughRunner()) {
+    klasa.named = "Z:" + klasa.dir;
+    for (char& c : klasa.named)
+      c = c == '/' ? '\\' : c;
+  }
+  WriteFile(klasa.dir + "/uczniowie.txt", "\xEF\xBB\xBF# 2b\r\nAla\r\nŁucja\r\nZosia\r\n");
+  WriteFile(klasa.dir + "/practice-Ala.txt",
+            kFormatLine + "2 2 5 20790\n3 4 3 20795\n6 7 1 20796\n7 8 1 20796\n");
+  WriteFile(klasa.dir + "/practice-Łucja.txt",
+            kFormatLine + "6 7 2 20788\n7 8 1 20788\n9 9 4 20788\n");
+  WriteFile(klasa.dir + "/practice-Ewa.txt", "not a memory\n");
+  return klasa;
+}
+
+Finished Report(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& env = {}) {
+  std::vector<std::string> argv = Command("postepy_fixed_clock");
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<std::string> all = env;
+  all.push_back(kToday);
+  if (ThroughRunner())
+    all.push_back("LC_ALL=C.UTF-8");  // wine names files and arguments in the locale's set
+  return RunPiped(MakeLaunch(argv, TestEnvironment(all)), "");
+}
+
+const std::string kRows =
+    " uczeń                     umie  pudełko 1  nie padło    ostatnio\n"
+    " Ala                          2          2         96  09.12.2026\n"
+    " Łucja                        1          1         97  01.12.2026  !\n"
+    " Zosia                        0          0        100       nigdy  !\n"
+    "\n"
+    " ! nie ćwiczy od 7 dni lub dłużej\n"
+    " umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10\n";
+
+// Every file in |dir| with its bytes and its time of change, and the folder's own time of change
+// (a file made and removed again changes it): what only reading leaves as it was.
+std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  DIR* listing = opendir(dir.c_str());
+  while (const dirent* entry = listing ? readdir(listing) : nullptr) {
+    if (std::string(entry->d_name) == "..")
+      continue;  // the folder around, which other tests change
+    std::string path = dir + "/" + entry->d_name;
+    struct stat info;
+    stat(path.c_str(), &info);
+    files[entry->d_name] = ReadFile(path) + "@" + std::to_string(info.st_mtim.tv_sec) + "." +
+                           std::to_string(info.st_mtim.tv_nsec);
+  }
+  if (listing)
+    closedir(listing);
+  return files;
+}
+
+}  // namespace
+
+TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
+  Klasa klasa = NewKlasa();
+  std::map<std::string, std::string> before = Snapshot(klasa.dir);
+  Finished run = Report({klasa.named});
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  const std::string kReport =
+      " POSTĘPY KLASY, 09.12.2026\n"
+      " Folder: " +
+      klasa.named +
+      "\n"
+      "\n" +
+      kRows +
+      "\n"
+      " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n"
+      "\n"
+      " Najsłabsze działania klasy:\n"
+      "  działanie  pudełko 1  średnio           działanie  pudełko 1  średnio\n"
+      "     7 x 8           2      1,0              9 x 9           0      4,0\n"
+      "     6 x 7           1      1,5              2 x 2           0      5,0\n"
+      "     3 x 4           0      3,0\n";
+  EXPECT_EQ(run.output, Screen(kReport));
+  EXPECT_EQ(Snapshot(klasa.dir), before) << "nothing written, locked or moved";
+
+  // Without a folder: the memory's folder, as TABLICZKA_DIR names it.
+  Finished named = Report({}, {"TABLICZKA_DIR=" + klasa.named});
+  EXPECT_TRUE(ExitedWithZero(named.status));
+  EXPECT_EQ(named.output, run.output);
+}
+
+TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
+  Klasa klasa = NewKlasa();
+  Finished run = Report({"--csv", klasa.named});
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  std::string expected =
+      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej\r\n"
+      "Ala,2,2,96,2026-12-09,nie\r\n"
+      "Łucja,1,1,97,2026-12-01,tak\r\n"
+      "Zosia,0,0,100,,tak\r\n"
+      "\r\n"
+      "działanie,pudełko 1,zapytanych,średnie pudełko,Ala,Łucja,Zosia\r\n";
+  const std::map<std::string, std::string> kAsked = {{"2 x 2", "0,1,5.00,5,0,0"},
+                                                     {"3 x 4", "0,1,3.00,3,0,0"},
+                                                     {"6 x 7", "1,2,1.50,1,2,0"},
+                                                     {"7 x 8", "2,2,1.00,1,1,0"},
+                                                     {"9 x 9", "0,1,4.00,0,4,0"}};
+  for (int a = 1; a <= 10; ++a) {
+    for (int b = 1; b <= 10; ++b) {
+      std::string fact = std::to_string(a) + " x " + std::to_string(b);
+      auto asked = kAsked.find(fact);
+      expected += fact + "," + (asked == kAsked.end() ? "0,0,,0,0,0" : asked->second) + "\r\n";
+    }
+  }
+  expected += "\r\npominięty plik\r\npractice-Ewa.txt\r\n";
+  EXPECT_EQ(run.output, expected);
+}
+
+TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
+  Klasa klasa = NewKlasa();
+  Finished run = Report({klasa.named, "łucja"});
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  std::string rows = kRows;
+  rows.erase(rows.find(" Ala"), rows.find(" Łucja") - rows.find(" Ala"));
+  rows.erase(rows.find(" Zosia"), rows.find("\n\n") + 1 - rows.find(" Zosia"));
+  EXPECT_EQ(run.output,
+            Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows) +
+                TableGridBytes(
+                    10, {"..........", "..........", "..........", "..........", "..........",
+                         "......2...", ".......1..", "..........", "........4.", ".........."}));
+
+  // A name not in the folder, a file that cannot be read, arguments it does not take.
+  std::string gone = klasa.named + (ThroughRunner() ? "\\" : "/") + "gone";
+  const struct {
+    std::vector<std::string> arguments;
+    std::string said;
+    int code;
+  } kCases[] = {
+      {{klasa.named, "Ola"}, " Nie ma ucznia: Ola\n", 1},
+      {{klasa.named, "ewa"},
+       " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n",
+       1},
+      {{gone}, " Nie da się przeczytać folderu: " + gone + "\n", 1},
+      {{"--help"}, " Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ\n", 2},
+  };
+  for (const auto& c : kCases) {
+    Finished refused = Report(c.arguments);
+    EXPECT_EQ(refused.output, Screen(c.said)) << c.said;
+    EXPECT_TRUE(WIFEXITED(refused.status) && WEXITSTATUS(refused.status) == c.code) << c.said;
+  }
+}
+
+TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  Klasa klasa = NewKlasa();
+  std::vector<std::string> argv = Command("postepy_fixed_clock");
+  argv.push_back(klasa.dir);
+  PtyChild child =
+      StartOnPty(MakeLaunch(argv, TestEnvironment({kToday, "TERM=xterm", "LC_ALL=C.UTF-8"})));
+  std::string screen;
+  EXPECT_EQ(WaitForExit(child, screen), 0);
+  ClosePty(child);
+  EXPECT_NE(screen.find("POSTĘPY KLASY, 09.12.2026"), std::string::npos) << screen;
+  EXPECT_NE(screen.find(" Łucja                        1          1         97  01.12.2026  !"),
+            std::string::npos)
+      << screen;
+  EXPECT_NE(screen.find("     7 x 8           2      1,0"), std::string::npos) << screen;
+}
