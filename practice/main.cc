@@ -2,6 +2,7 @@
 // and VERSION_SUFFIX (the end of its version text: a slash and the program's name).
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
