@@ -64,9 +64,10 @@ if ((${#cases[@]} == 0)); then
   exit 1
 fi
 
-failed=()
-for name in "${cases[@]}"; do
-  case_dir="$work/cases/$name"
+# Runs case |name| once in a pane of its own; its exit status is in $case_dir/status.
+run_case() {
+  local name=$1 case_dir=$2
+  rm -rf "$case_dir"
   mkdir -p "$case_dir/cwd"
   # The pane's command: the driver on the pane's console, its report to a file.
   {
@@ -75,7 +76,7 @@ for name in "${cases[@]}"; do
     printf 'echo $? >%q && mv %q %q\n' "$case_dir/status.tmp" "$case_dir/status.tmp" \
       "$case_dir/status"
   } >"$case_dir/run"
-  started=$SECONDS
+  local started=$SECONDS
   if ! tmux -S "$socket" -f /dev/null new-session -d -x 80 -y 30 -s "$name" \
     "bash $(printf %q "$case_dir/run")"; then
     echo "$0: tmux cannot open a pane for $name" >&2
@@ -85,7 +86,24 @@ for name in "${cases[@]}"; do
     sleep 0.2
   done
   tmux -S "$socket" kill-session -t "$name" >/dev/null 2>&1 || true
-  status=$(cat "$case_dir/status" 2>/dev/null || echo "none: no result within 120 s")
+}
+
+failed=()
+for name in "${cases[@]}"; do
+  case_dir="$work/cases/$name"
+  started=$SECONDS
+  # Wine under load now and then fails to start a process at all (CreateProcess's error 1359,
+  # or wine itself ending at once): a failed case is run once more, and its first failure
+  # shown. It counts as failed only when it fails again.
+  for try in 1 2; do
+    run_case "$name" "$case_dir"
+    status=$(cat "$case_dir/status" 2>/dev/null || echo "none: no result within 120 s")
+    [[ $status == 0 ]] && break
+    if ((try == 1)); then
+      echo "retry   $name (exit status $status)"
+      sed 's/^/        /' "$case_dir/report" 2>/dev/null || true
+    fi
+  done
   if [[ $status == 0 ]]; then
     echo "ok      $name ($((SECONDS - started)) s)"
   else
