@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "practice/edited_text.h"
+
 namespace {
 
 constexpr char kLearnerPrefix[] = "practice-";
@@ -81,20 +83,7 @@ constexpr struct {
 }  // namespace
 
 std::vector<std::string> ParseClassList(const std::string& text) {
-  std::vector<std::string> names;
-  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
-    line.erase(line.find_last_not_of("\r \t") + 1);
-    line.erase(0, line.find_first_not_of(" \t"));
-    if (!line.empty() && line[0] != '#')
-      names.push_back(line);
-  }
-  return names;
+  return MeaningfulLines(text);
 }
 
 bool CanBeFileName(const std::string& name) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "practice/edited_text.h"
 #include "quiz/answer_reader.h"
 
 namespace {
@@ -119,18 +120,8 @@ MemoryText ParseMemory(const std::string& text, Memory& memory) {
   Memory read;
   bool skipped = false;
   bool format_seen = false;
-  // A byte order mark, as Notepad may put before the first line, is no part of it.
-  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();  // a last line without its end
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
-    line.erase(line.find_last_not_of('\r') + 1);  // CR LF, or CR CR LF after two editors
+  for (const std::string& line : MeaningfulLines(text)) {
     std::vector<std::string> words = WordsOf(line);
-    if (words.empty() || words[0][0] == '#')
-      continue;  // a blank line or a comment
     if (!format_seen) {
       MemoryText format = ReadFormatLine(words);
       if (format != MemoryText::kRead)

@@ -163,11 +163,10 @@ void PutFolderUnreadable(const std::string& folder) {
   PutLine(Cp852OfName(folder));
 }
 
-void PutSkipped(const ClassRecords& records) {
-  for (const std::string& file : records.unreadable) {
-    PutText(kSkipped);
-    PutLine(Cp852OfName(file));
-  }
+// The line that names a file that could not be read and was skipped.
+void PutSkipped(const std::string& file) {
+  PutText(kSkipped);
+  PutLine(Cp852OfName(file));
 }
 
 }  // namespace
@@ -254,7 +253,8 @@ void PutClassReport(const std::string& folder, const ClassRecords& records, int3
   }
   if (!records.unreadable.empty()) {
     PutBlankLines(1);
-    PutSkipped(records);
+    for (const std::string& file : records.unreadable)
+      PutSkipped(file);
   }
   if (!records.learners.empty())
     PutWeakestFacts(records.learners);
@@ -331,8 +331,7 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   for (const std::string& file : records.unreadable) {
     if (FoldCase(file) == FoldCase(LearnerFileName(rest[1])) ||
         FoldCase(file) == FoldCase(rest[1])) {
-      PutText(kSkipped);
-      PutLine(Cp852OfName(file));
+      PutSkipped(file);
       return 1;
     }
   }
