@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr char kMemoryName[] = "practice.txt";
-
 // What the text of the file in its place comes to: a memory the round may add to, one set
 // aside for being no memory file, or one to be left alone.
 enum class Found { kUsable, kNoMemory, kLeaveAlone };
@@ -42,8 +40,8 @@ UserFolder MemoryFolder() {
 MemoryFile PracticeMemoryFile() {
   UserFolder folder = MemoryFolder();
   if (NamedFolder().path.empty())
-    CarryOver(OldStateFolder(), folder, kMemoryName);
-  return MemoryFile{folder, FileInFolder(folder, kMemoryName)};
+    CarryOver(OldStateFolder(), folder, kMemoryFileName);
+  return MemoryFile{folder, FileInFolder(folder, kMemoryFileName)};
 }
 
 bool LoadMemory(const MemoryFile& file, Memory& memory) {

@@ -11,6 +11,9 @@
 #include "practice/memory.h"
 #include "store/state_file.h"
 
+/// The memory file of an account (of one person, where the folder has no class list).
+constexpr char kMemoryFileName[] = "practice.txt";
+
 /// Where practice keeps its memory.
 struct MemoryFile {
   UserFolder folder;

@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "practice/class_list.h"
+#include "practice/memory_store.h"
 #include "store/state_file.h"
 
 namespace {
-
-constexpr char kOwnMemoryFile[] = "practice.txt";
 
 // Reads the memory in |file| of |folder| for |record|. False when it cannot be read.
 bool ReadLearner(const std::string& folder, LearnerRecord& record) {
@@ -65,8 +64,8 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
     else
       found.push_back(LearnerRecord{name, file, false, {}});
   }
-  if (std::find(files.begin(), files.end(), kOwnMemoryFile) != files.end())
-    found.push_back(LearnerRecord{kOwnMemoryName, kOwnMemoryFile, false, {}});
+  if (std::find(files.begin(), files.end(), kMemoryFileName) != files.end())
+    found.push_back(LearnerRecord{kOwnMemoryName, kMemoryFileName, false, {}});
 
   for (LearnerRecord& record : found) {
     if (ReadLearner(folder, record))

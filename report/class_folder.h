@@ -22,7 +22,7 @@ struct ClassRecords {
   std::vector<std::string> unreadable;  // files that could not be read, skipped
 };
 
-/// The learner's name a report shows for the account's own memory, practice.txt.
+/// The learner's name a report shows for the account's own memory: its file's name.
 constexpr char kOwnMemoryName[] = "practice.txt";
 
 /// Finds and reads the learners of |folder| (see above). Names on the list that cannot be file
