@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/answer_history.h"
 #include "practice/memory.h"
 
 /// One learner's memory as read from the folder.
@@ -15,6 +16,7 @@ struct LearnerRecord {
   std::string file;       // the memory file's name in the folder
   bool has_file = false;  // false for a learner on the list who has not practised yet
   Memory memory;
+  AnswerHistory history;  // the learner's answers day by day, as far as the files keep them
 };
 
 struct ClassRecords {
