@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/title_screen.h"
+#include "console/version.h"
 #include "practice/learner_choice.h"
 #include "practice/practice_round.h"
 #include "practice/table_arguments.h"
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
     PutPracticeUsage(name, RANGE);
     return 0;
   }
-  PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
+  PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);
   if (std::optional<MemoryFile> memory_file = ChooseMemoryFile())
     RunPracticeRound(RANGE, *memory_file, arguments.tables);
   PrintPracticeClosingScreen();

@@ -2,11 +2,12 @@
 // VERSION_SUFFIX (the end of its version text).
 
 #include "console/title_screen.h"
+#include "console/version.h"
 #include "quiz/closing_screen.h"
 #include "quiz/round.h"
 
 int main() {
-  PrintTitleScreen("wersja 2.0" VERSION_SUFFIX);
+  PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);
   RunQuizRound(RANGE);
   PrintClosingScreen();
   return 0;

@@ -44,7 +44,7 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
           std::find(folds.begin(), folds.end(), FoldCase(name)) != folds.end())
         continue;
       folds.push_back(FoldCase(name));
-      found.push_back(LearnerRecord{name, LearnerFileName(name), false, {}});
+      found.push_back(LearnerRecord{name, LearnerFileName(name), false, {}, {}});
     }
   }
   // A file of a listed learner, also under another case (a folder shared from a system whose
@@ -62,10 +62,10 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
     if (listed < listed_count && (file == found[listed].file || !in_folder(found[listed].file)))
       found[listed].file = file;
     else
-      found.push_back(LearnerRecord{name, file, false, {}});
+      found.push_back(LearnerRecord{name, file, false, {}, {}});
   }
   if (std::find(files.begin(), files.end(), kMemoryFileName) != files.end())
-    found.push_back(LearnerRecord{kOwnMemoryName, kMemoryFileName, false, {}});
+    found.push_back(LearnerRecord{kOwnMemoryName, kMemoryFileName, false, {}, {}});
 
   for (LearnerRecord& record : found) {
     if (ReadLearner(folder, record))

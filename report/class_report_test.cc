@@ -14,7 +14,7 @@
 namespace {
 
 LearnerRecord Learner(const std::string& name, const Memory& memory) {
-  return LearnerRecord{name, "practice-" + name + ".txt", true, memory};
+  return LearnerRecord{name, "practice-" + name + ".txt", true, memory, {}};
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "console/input_stream.h"
 #include "console/output.h"
 #include "console/title_screen.h"
+#include "console/version.h"
 #include "selector/menu_reader.h"
 
 namespace {
@@ -43,7 +44,7 @@ const char* ProgramForAnswers(int range_answer, int way_answer) {
 
 void RunSelector() {
   KeepInputForStartedPrograms();  // what follows the answers' row is left for the started program
-  PrintTitleScreen("wersja 2.0");
+  PrintTitleScreen(TABLICZKA_VERSION_TEXT);
   PutLine(kHeading);
   PutBlankLines(1);
   PutLine(kRangeQuestion);
