@@ -10,9 +10,11 @@
 #include "practice/fact.h"
 #include "practice/memory.h"
 #include "practice/memory_store.h"
+#include "practice/messages.h"
 #include "practice/table_grid.h"
 #include "practice/wrong_tries.h"
 #include "quiz/answer_reader.h"
+#include "quiz/closing_screen.h"
 #include "quiz/generator.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
@@ -185,4 +187,8 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   PutSummary(round, finished);
   KeepTheRest(round);
   PutTableGrid(round.memory, range);
+}
+
+void PrintPracticeClosingScreen() {
+  PrintClosingArtAndWait(1, 0);
 }
