@@ -14,7 +14,7 @@ namespace {
 std::vector<int32_t> DealIndices(Deck& deck, int count) {
   std::vector<int32_t> indices;
   for (int i = 0; i < count; ++i) {
-    Question q = DealQuestion(deck);
+    Fact q = DealFact(deck);
     indices.push_back((q.a - 1) * deck.range + (q.b - 1));
   }
   return indices;
@@ -54,7 +54,7 @@ TEST(Deck, EveryDealHoldsEveryFactOnce) {
     for (int round = 0; round < 3; ++round) {
       std::set<std::pair<int32_t, int32_t>> facts;
       for (int32_t i = 0; i < range * range; ++i) {
-        Question q = DealQuestion(deck);
+        Fact q = DealFact(deck);
         ASSERT_TRUE(q.a >= 1 && q.a <= range && q.b >= 1 && q.b <= range);
         facts.insert({q.a, q.b});
       }
@@ -66,11 +66,11 @@ TEST(Deck, EveryDealHoldsEveryFactOnce) {
 
 TEST(Deck, IndexOrderBeforeShuffling) {
   Deck deck = NewDeck(10);
-  Question first = DealQuestion(deck);
-  Question second = DealQuestion(deck);
+  Fact first = DealFact(deck);
+  Fact second = DealFact(deck);
   EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(1, 1));
   EXPECT_EQ(std::make_pair(second.a, second.b), std::make_pair(1, 2));
-  Question fact = FactOfIndex(37, 10);
+  Fact fact = FactOfIndex(37, 10);
   EXPECT_EQ(std::make_pair(fact.a, fact.b), std::make_pair(4, 8));
 }
 
@@ -92,11 +92,11 @@ TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
   SeedGenerator(0);
   Deck deck = NewDeck(5);
   ShuffleDeck(deck);
-  DealQuestion(deck);
+  DealFact(deck);
   PutDueFactsFirst(deck, memory, 10);
   EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 1,  6,  24, 10, 7,  23, 22, 0,  18, 19,
                                                2,  3, 4,  12, 11, 5,  21, 14, 17, 9,  15, 13}));
-  Question first = DealQuestion(deck);
+  Fact first = DealFact(deck);
   EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(4, 2)) << "dealt from the front";
 
   // A deck of 10 indexes the same memory. Seed 7 shuffles it to 66 70 37 82 95 62 31 92 29 ...;
@@ -136,7 +136,32 @@ TEST(DeckOfTables, OnlyTheFactsWithAFactorInTheTablesDueOnesFirst) {
   PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}}), 10);
   EXPECT_EQ(big.size, 19);
   for (int i = 0; i < 19 * 2; ++i) {
-    Question q = DealQuestion(big);
+    Fact q = DealFact(big);
     EXPECT_TRUE(i == 0 ? q.a == 7 && q.b == 8 : q.a == 7 || q.b == 7) << q.a << " x " << q.b;
   }
+}
+
+TEST(DeckOfKinds, DivisionsAfterMultiplicationsAndByTheirDivisor) {
+  constexpr Kinds kDivision = KindBit(FactKind::kDivision);
+  const struct {
+    Kinds kinds;
+    Tables tables;
+    std::vector<int32_t> cards;
+  } kCases[] = {
+      // The divisions by 3 in a deck of 5: 3 : 3, 6 : 3, ... 15 : 3.
+      {kDivision, TableBit(3), {35, 36, 37, 38, 39}},
+      // Both kinds: the table of 1 (1x1..1x5, 2x1..5x1), then the divisions by 1.
+      {kDivision | KindBit(FactKind::kMultiplication),
+       TableBit(1),
+       {0, 1, 2, 3, 4, 5, 10, 15, 20, 25, 26, 27, 28, 29}},
+  };
+  for (const auto& c : kCases) {
+    Deck deck = NewDeck(5, c.kinds);
+    EXPECT_EQ(deck.size, 25 * __builtin_popcount(c.kinds));
+    KeepTables(deck, c.tables);
+    EXPECT_EQ(Cards(deck), c.cards);
+  }
+  Fact fact = FactOfIndex(37, 5);  // 3 x 3 read backwards: 9 : 3
+  EXPECT_EQ(FactLabel(fact), "9 : 3");
+  EXPECT_EQ(AnswerOfFact(fact), 3);
 }

@@ -139,7 +139,7 @@ TEST(Memory, ReadAsPeopleAndEditorsWriteItKeepingEveryLineThatHoldsAFact) {
       {"tabliczka practice 1\n7 8 1 5\ntabliczka practice 1\n", MemoryText::kReadSkippingLines,
        k78},
       // Not this program's to read: the memory stays as it was.
-      {"tabliczka practice 2\n7 8 1 5\n", MemoryText::kNewerFormat, kKept},
+      {"tabliczka practice 3\n7 8 1 5\n", MemoryText::kNewerFormat, kKept},
       {"tabliczka practice 10\n", MemoryText::kNewerFormat, kKept},
       {"tabliczka practice 0\n", MemoryText::kNotThisFormat, kKept},
       {"tabliczka practice\n", MemoryText::kNotThisFormat, kKept},

@@ -42,14 +42,36 @@ struct RoundMemory {
   std::array<int32_t, kMemoryFacts> slow{};
 };
 
-// Notes that |question| was answered right or wrong, |milliseconds| after it was shown, and
+// " a x b = " or " p : a = ", the row the answer to |fact| is typed on.
+void PutFactEquals(Fact fact) {
+  PutText(FactLabel(fact));
+  PutText(kEquals);
+}
+
+// An empty row, then the question of |fact|, as the quiz asks its questions.
+void PutFactQuestion(Fact fact) {
+  PutBlankLines(1);
+  PutText(kQuestionStart);
+  PutFactEquals(fact);
+}
+
+// " Wcale nie !     p : a = b" (or the product), the bell, a line end.
+void PutFactCorrection(Fact fact) {
+  PutText(kWrong);
+  PutFactEquals(fact);
+  PutNumber(AnswerOfFact(fact));
+  PutChar(kBell);
+  EndLine();
+}
+
+// Notes that |fact| was answered right or wrong, |milliseconds| after it was shown, and
 // keeps the memory at once where that changes the fact's outcome for the round: at most twice a
 // fact (right, quickly or slowly, then missed when it comes again). So a round ended by Ctrl+C
 // or a closed window loses nothing answered; and moving a fact up (or keeping it) and then back
 // to box 1 ends where the whole round applied at once would. An answer that could not be kept
 // is tried again with the next.
-void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t milliseconds) {
-  int32_t index = MemoryIndex(question);
+void NoteOutcome(RoundMemory& round, Fact fact, bool right, int64_t milliseconds) {
+  int32_t index = SlotOfFact(fact);
   Outcome& outcome = round.outcomes[index];
   Outcome now = OutcomeAfterAnswer(outcome, right, milliseconds);
   if (now == outcome)
@@ -83,20 +105,20 @@ void KeepTheRest(RoundMemory& round) {
   PutLine(Cp852OfName(round.file.path));
 }
 
-// Asks |question| until it is answered right. False when input ends first.
-bool PractiseQuestion(Question question, RoundMemory& round) {
+// Asks |fact| until it is answered right. False when input ends first.
+bool PractiseFact(Fact fact, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
-    PutQuestion(question);
+    PutFactQuestion(fact);
     int64_t shown = MonotonicMilliseconds();  // the reader shows it before it waits
     std::optional<int32_t> answer = ReadAnswerOrEnd();
     if (!answer)
       return false;
     int64_t took = MonotonicMilliseconds() - shown;
-    if (*answer == question.a * question.b) {
+    if (*answer == AnswerOfFact(fact)) {
       RunCommand("color 07");
       PutBlankLines(1);
       PutLine(kRight);
-      NoteOutcome(round, question, true, took);
+      NoteOutcome(round, fact, true, took);
       return true;
     }
     RunCommand("color 0C");
@@ -107,9 +129,9 @@ bool PractiseQuestion(Question question, RoundMemory& round) {
       PutChar(kBell);
       EndLine();
     } else {
-      PutCorrection(question);
+      PutFactCorrection(fact);
     }
-    NoteOutcome(round, question, false, took);
+    NoteOutcome(round, fact, false, took);
   }
 }
 
@@ -141,7 +163,7 @@ void PutSlowFacts(const RoundMemory& round) {
       column = 0;
     }
     PutText(kReviewIndent);
-    PutFact(Question{fact.a, fact.b});
+    PutFactEquals(fact);
     PutNumber(AnswerOfFact(fact));
     column += width;
   }
@@ -160,7 +182,7 @@ void PutSummary(const RoundMemory& round, bool finished) {
   for (int32_t i = 0; i < round.missed_count; ++i) {
     Fact fact = FactOfSlot(round.missed[i]);
     PutText(kReviewIndent);
-    PutFact(Question{fact.a, fact.b});
+    PutFactEquals(fact);
     PutNumber(AnswerOfFact(fact));
     EndLine();
   }
@@ -169,7 +191,7 @@ void PutSummary(const RoundMemory& round, bool finished) {
 
 }  // namespace
 
-void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables) {
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables, Kinds kinds) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
@@ -177,16 +199,16 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   SeedGenerator(ClockSeconds());
   RoundMemory round{memory_file, true, {}, {}};
   round.may_keep = LoadMemory(memory_file, round.memory);
-  Deck deck = NewDeck(range);
+  Deck deck = NewDeck(range, kinds);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
   PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
-    finished = PractiseQuestion(DealQuestion(deck), round);
+    finished = PractiseFact(DealFact(deck), round);
   PutSummary(round, finished);
   KeepTheRest(round);
-  PutTableGrid(round.memory, range);
+  PutTableGrid(round.memory, range, kinds);
 }
 
 void PrintPracticeClosingScreen() {

@@ -83,12 +83,26 @@ std::string MeanBox(const FactStanding& fact, int32_t places, char point) {
   return std::to_string(scaled / scale) + point + decimals;
 }
 
-// "a x b" with the first factor right-aligned and the second left-aligned in two columns.
+// "a x b" with the first factor right-aligned and the second left-aligned in two columns;
+// "p : a" with the dividend right-aligned in three, the divisor left-aligned in two.
 std::string FactColumn(int32_t index) {
   Fact fact = FactOfSlot(index);
-  std::string a = std::to_string(fact.a);
-  std::string b = std::to_string(fact.b);
-  return RightAligned(a, 2) + " x " + b + std::string(2 - b.size(), ' ');
+  bool division = fact.kind == FactKind::kDivision;
+  std::string a = std::to_string(division ? fact.a * fact.b : fact.a);
+  std::string b = std::to_string(division ? fact.a : fact.b);
+  return RightAligned(a, division ? 3 : 2) + (division ? " : " : " x ") + b +
+         std::string(2 - b.size(), ' ');
+}
+
+// Whether anyone of |learners| was ever asked a division.
+bool AnyDivisionAsked(const std::vector<LearnerRecord>& learners) {
+  for (const LearnerRecord& learner : learners) {
+    for (int32_t i = kSlotsPerKind; i < 2 * kSlotsPerKind; ++i) {
+      if (learner.memory.facts[static_cast<size_t>(i)].box > 0)
+        return true;
+    }
+  }
+  return false;
 }
 
 void PutTitle(const char* title, int32_t today) {
@@ -175,10 +189,13 @@ void PutSkipped(const std::string& file) {
 
 LearnerSums SumLearner(const Memory& memory) {
   LearnerSums sums;
-  for (const FactMemory& fact : memory.facts) {
-    sums.known += fact.box >= 3;
-    sums.in_box_one += fact.box == 1;
-    sums.never_asked += fact.box == 0;
+  for (int32_t i = 0; i < kMemoryFacts; ++i) {
+    const FactMemory& fact = memory.facts[static_cast<size_t>(i)];
+    if (i < kSlotsPerKind) {  // the multiplications
+      sums.known += fact.box >= 3;
+      sums.in_box_one += fact.box == 1;
+      sums.never_asked += fact.box == 0;
+    }
     if (fact.box > 0)
       sums.last_day = std::max(sums.last_day, fact.day);
   }
@@ -266,7 +283,10 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
   PutTitle(kLearnerTitle, today);
   PutBlankLines(1);
   PutLearnerRows({learner}, today);
-  PutTableGrid(learner.memory, kMemoryRange);
+  Kinds kinds = KindBit(FactKind::kMultiplication);
+  if (AnyDivisionAsked({learner}))
+    kinds |= KindBit(FactKind::kDivision);
+  PutTableGrid(learner.memory, kMemoryRange, kinds);
 }
 
 std::string ClassCsv(const ClassRecords& records, int32_t today) {
@@ -283,8 +303,12 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
   for (const LearnerRecord& learner : records.learners)
     csv += "," + CsvField(learner.name);
   csv += kEnd;
-  for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
+  // The divisions' rows where anyone practised division.
+  std::vector<FactStanding> standings = FactStandings(records.learners);
+  if (!AnyDivisionAsked(records.learners))
+    standings.resize(kSlotsPerKind);
+  for (const FactStanding& fact : standings) {
+    csv += FactCellLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
            "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);

@@ -18,8 +18,9 @@ constexpr int32_t kDaysUnmarked = 7;
 /// How many of the class's weakest facts the report lists.
 constexpr size_t kWeakestShown = 20;
 
-/// What one learner's memory comes to: of the 100 facts, those known (box 3 or higher), those
-/// in box 1 and those never asked, and the last day any was asked (-1 for none).
+/// What one learner's memory comes to: of the 100 multiplications, those known (box 3 or
+/// higher), those in box 1 and those never asked, and the last day any fact of any kind was
+/// asked (-1 for none).
 struct LearnerSums {
   int32_t known = 0;
   int32_t in_box_one = 0;
@@ -57,11 +58,13 @@ std::string IsoDateOfDay(int32_t day);
 /// learner, the files skipped, the weakest facts.
 void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today);
 
-/// One learner's row and grid, as vek draws it.
+/// One learner's row and grid, as vek draws it; beside it the grid of divisions where the
+/// learner practised any.
 void PutLearnerReport(const LearnerRecord& learner, int32_t today);
 
 /// The learners' table and the facts' table (each fact's standing and every learner's box)
-/// as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends.
+/// as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends. The divisions'
+/// rows ("56:8") follow the multiplications' where anyone practised division.
 std::string ClassCsv(const ClassRecords& records, int32_t today);
 
 /// postepy with |arguments| ([--csv] [FOLDER], or FOLDER NAME) on day |today|: the exit code.

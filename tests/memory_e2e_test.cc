@@ -316,7 +316,7 @@ TEST(PracticeMemoryThroughAPipe, AWordThatIsNotATableEndsWithStatusTwoAndTouches
     EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == c.status) << c.word;
     // A Windows text stream ends the line with CR LF.
     EXPECT_EQ(run.errors, c.errors + (c.status == 0 ? "" : ThroughRunner() ? "\r\n" : "\n"));
-    std::string usage = Screen("Użycie: zif [TABLICZKA ...]\n");  // its first line
+    std::string usage = Screen("Użycie: zif [dzielenie|razem] [TABLICZKA ...]\n");  // its first line
     EXPECT_EQ(c.status ? run.output : run.output.substr(0, usage.size()), c.status ? "" : usage);
     EXPECT_FALSE(Exists(DirectoryOf(place.file))) << c.word << ": nothing kept";
   }
