@@ -23,8 +23,8 @@ void KeepTables(Deck& deck, Tables tables) {
   int32_t kept = 0;
   for (int32_t i = 0; i < deck.size; ++i) {
     Fact fact = FactOfIndex(deck.cards[i], deck.range);
-    Tables of = fact.kind == FactKind::kDivision ? TableBit(fact.a)
-                                                 : TableBit(fact.a) | TableBit(fact.b);
+    Tables of =
+        fact.kind == FactKind::kDivision ? TableBit(fact.a) : TableBit(fact.a) | TableBit(fact.b);
     if ((tables & of) != 0)
       deck.cards[kept++] = deck.cards[i];
   }

@@ -17,6 +17,10 @@ TEST(Fact, EachFactHasItsSlotLabelAndAnswer) {
       {{FactKind::kMultiplication, 7, 8}, 67, "7 x 8", 56},
       {{FactKind::kMultiplication, 8, 7}, 76, "8 x 7", 56},
       {{FactKind::kMultiplication, 10, 10}, 99, "10 x 10", 100},
+      {{FactKind::kDivision, 1, 1}, 100, "1 : 1", 1},
+      {{FactKind::kDivision, 8, 7}, 176, "56 : 8", 7},
+      {{FactKind::kDivision, 7, 8}, 167, "56 : 7", 8},
+      {{FactKind::kDivision, 10, 10}, 199, "100 : 10", 10},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(SlotOfFact(c.fact), c.slot) << c.label;
@@ -39,4 +43,9 @@ TEST(Fact, EverySlotHoldsOneFactAndComesBackToItself) {
     slots.insert(SlotOfFact(fact));
   }
   EXPECT_EQ(slots.size(), static_cast<size_t>(kFactKinds * kSlotsPerKind));
+}
+
+TEST(Fact, ASpreadsheetCellKeepsTheLabelAsText) {
+  EXPECT_EQ(FactCellLabel({FactKind::kDivision, 8, 7}), "56:8");
+  EXPECT_EQ(FactCellLabel({FactKind::kMultiplication, 7, 8}), "7 x 8");
 }

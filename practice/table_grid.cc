@@ -21,8 +21,9 @@ constexpr int32_t kGridGap = 4;
 // The row over a division grid drawn alone: "dzielenie: dzielnik w wierszu, iloraz w kolumnie".
 constexpr char kDivisionHeading[] = "dzielenie: dzielnik w wierszu, iloraz w kolumnie";
 // The names over the grids side by side: "mnożenie", "dzielenie".
-constexpr char kMultiplicationName[] = "mno\xBE"
-                                       "enie";
+constexpr char kMultiplicationName[] =
+    "mno\xBE"
+    "enie";
 constexpr char kDivisionName[] = "dzielenie";
 
 // Text |text| of |length| columns, centred in |width| columns from the cursor, with the spaces

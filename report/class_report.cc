@@ -308,8 +308,8 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
   if (!AnyDivisionAsked(records.learners))
     standings.resize(kSlotsPerKind);
   for (const FactStanding& fact : standings) {
-    csv += FactCellLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
-           "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
+    csv += FactCellLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) + "," +
+           std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
     csv += kEnd;
