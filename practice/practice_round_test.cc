@@ -15,9 +15,9 @@
 namespace {
 
 using round_screen::Ask;
+using round_screen::SolvedFact;
 using round_screen::kPrompt;
 using round_screen::Separator;
-using round_screen::SolvedFact;
 
 const std::string kRight = "<color 07>" + round_screen::kRight;
 const std::string kWrongShort = "<color 0C>" + round_screen::kWrongShort;
@@ -66,14 +66,14 @@ const std::string kSlowHeading = " Dobrze, a wkrótce pójdzie od razu:";
 
 TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
   std::string input = "5\n25\n1 2 3\n1 1 1 1 6\n5\n4\n";
-  std::string expected =
-      kPrompt + Ask(5, 5) + kRight +  //
-      Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight + Ask(2, 3) +
-      kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) + WrongShowingProduct(2, 3) + Ask(2, 3) +
-      WrongShowingProduct(2, 3) + Ask(2, 3) + kRight +  //
-      Ask(5, 1) + kRight + Ask(2, 2) + kRight +         //
-      Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n   " + SolvedFact(2, 3) + "\n" +
-      Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
+  std::string expected = kPrompt + Ask(5, 5) + kRight +  //
+                         Ask(3, 1) + kWrongShort + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
+                         Ask(2, 3) + kWrongShort + Ask(2, 3) + kWrongShort + Ask(2, 3) +
+                         WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
+                         Ask(2, 3) + kRight +                       //
+                         Ask(5, 1) + kRight + Ask(2, 2) + kRight +  //
+                         Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n   " + SolvedFact(2, 3) +
+                         "\n" + Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
