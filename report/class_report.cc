@@ -1,6 +1,7 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <string>
 
 #include "console/output.h"
 #include "console/output_stream.h"
@@ -20,9 +21,14 @@ constexpr char kLearnerHead[] = "ucze\xE4";  // "uczeń"
 constexpr char kColumnsHead[] = "  umie  pude\x88ko 1  nie pad\x88o    ostatnio";
 constexpr char kNever[] = "nigdy";
 constexpr char kMark[] = "  !";
-constexpr char kMarkLegend[] =
-    " ! nie \x86wiczy od 7 dni lub d\x88u\xBE"
+// "nie ćwiczy od 7 dni lub dłużej", built around kDaysUnmarked: first the text before the
+// number, then the text after it.
+constexpr char kUnmarkedBefore[] = "nie \x86wiczy od ";
+constexpr char kUnmarkedAfter[] =
+    " dni lub d\x88u\xBE"
     "ej";
+constexpr char kCsvUnmarkedBefore[] = "nie ćwiczy od ";
+constexpr char kCsvUnmarkedAfter[] = " dni lub dłużej";
 // "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
 constexpr char kKnownLegend[] =
     " umie: dzia\x88"
@@ -55,8 +61,7 @@ constexpr char kUsage[] =
     "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
 
 // The CSV's texts, in UTF-8.
-constexpr char kCsvLearnersHead[] =
-    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej";
+constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
 constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
 constexpr char kCsvSkipped[] = "pominięty plik";
 
@@ -119,7 +124,7 @@ void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
   }
   PutBlankLines(1);
   if (marked)
-    PutLine(kMarkLegend);
+    PutLine(std::string(" ! ") + kUnmarkedBefore + std::to_string(kDaysUnmarked) + kUnmarkedAfter);
   PutLine(kKnownLegend);
 }
 
@@ -271,7 +276,8 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
 
 std::string ClassCsv(const ClassRecords& records, int32_t today) {
   const std::string kEnd = "\r\n";
-  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kEnd;
+  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kCsvUnmarkedBefore +
+                    std::to_string(kDaysUnmarked) + kCsvUnmarkedAfter + kEnd;
   for (const LearnerRecord& learner : records.learners) {
     LearnerSums sums = SumLearner(learner.memory);
     csv += CsvField(learner.name) + "," + std::to_string(sums.known) + "," +
@@ -284,8 +290,8 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
     csv += "," + CsvField(learner.name);
   csv += kEnd;
   for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
-           "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
+    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) + "," +
+           std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
     csv += kEnd;

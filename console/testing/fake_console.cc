@@ -104,7 +104,9 @@ int RunCommand(std::string_view commandLine) {
   return 0;
 }
 
-void AppendProgramDirectoryToPath() {}
+int StartProgram(const char* name) {
+  return RunCommand(name);
+}
 
 void WaitForKey() {
   Fake().output += "<key>";
