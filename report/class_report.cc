@@ -74,7 +74,7 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 // |name| in code page 852, cut or filled with spaces to |width| columns.
 std::string NameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfName(name);
+  std::string shown = Cp852OfUtf8(name);
   shown.resize(width, ' ');
   return shown;
 }
@@ -167,13 +167,13 @@ std::string CsvField(const std::string& field) {
 
 void PutFolderUnreadable(const std::string& folder) {
   PutText(kFolderUnreadable);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
 }
 
 // The line that names a file that could not be read and was skipped.
 void PutSkipped(const std::string& file) {
   PutText(kSkipped);
-  PutLine(Cp852OfName(file));
+  PutLine(Cp852OfUtf8(file));
 }
 
 }  // namespace
@@ -251,7 +251,7 @@ std::string DateOfDay(int32_t day) {
 void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today) {
   PutTitle(kClassTitle, today);
   PutText(kFolder);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
   PutBlankLines(1);
   if (records.learners.empty()) {
     PutLine(kNobody);
@@ -343,6 +343,6 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
     }
   }
   PutText(kNoSuchLearner);
-  PutLine(Cp852OfName(rest[1]));
+  PutLine(Cp852OfUtf8(rest[1]));
   return 1;
 }

@@ -112,7 +112,7 @@ void WaitForKey() {
   Fake().output += "<key>";
 }
 
-uint32_t ClockSeconds() {
+uint32_t WallClockSecondsLow32() {
   FakeConsole& fake = Fake();
   size_t index = static_cast<size_t>(fake.clock_reads++);
   if (fake.times.empty())
