@@ -32,7 +32,7 @@ PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, i
       arguments.kinds |= kDivision | KindBit(FactKind::kMultiplication);
       continue;
     }
-    int32_t table = ParseAnswer(word);
+    int32_t table = NumberOfWord(word);
     if (table < 1 || table > range)
       arguments.read = ArgumentsRead::kBad;
     else
