@@ -3,6 +3,7 @@
 #include "console/block_art.h"
 #include "console/key_wait.h"
 #include "console/output.h"
+#include "console/output_stream.h"
 
 namespace {
 
@@ -30,5 +31,11 @@ void PrintClosingScreen() {
 }
 
 void PrintPracticeClosingScreen() {
-  PutClosingArtAndWait(1, 0);
+  PutBlankLines(1);
+  for (int row : {0, 1, 2, 3})
+    PutLine(kClosingArt[row].text());
+  PutText(kClosingArt[0].text());
+  FlushOutput();  // a row not ended yet: on the screen before the wait
+  WaitForKey();
+  EndLine();
 }
