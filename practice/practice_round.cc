@@ -8,12 +8,15 @@
 #include "console/output.h"
 #include "practice/class_list.h"
 #include "practice/deck.h"
+#include "practice/fact.h"
 #include "practice/memory.h"
 #include "practice/memory_store.h"
+#include "practice/messages.h"
 #include "practice/round_lists.h"
 #include "practice/table_grid.h"
 #include "practice/wrong_tries.h"
 #include "quiz/answer_reader.h"
+#include "quiz/closing_screen.h"
 #include "quiz/generator.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
@@ -130,11 +133,15 @@ void PutRoundEnd(RoundMemory& round, bool finished, int32_t range) {
   EndLine();
   int32_t rows = kScreenRows - kRowsBesidePanel - (KeepTheRest(round) ? 1 : 0);
   std::vector<Question> review, slow;
-  for (int32_t i = 0; i < round.missed_count; ++i)
-    review.push_back(FactOfIndex(round.missed[i], kMemoryRange));
+  for (int32_t i = 0; i < round.missed_count; ++i) {
+    Fact fact = FactOfSlot(round.missed[i]);
+    review.push_back(Question{fact.a, fact.b});
+  }
   for (int32_t i = 0; i < round.slow_count; ++i) {
-    if (round.outcomes[round.slow[i]] == Outcome::kSlow)  // else missed later: to review
-      slow.push_back(FactOfIndex(round.slow[i], kMemoryRange));
+    if (round.outcomes[round.slow[i]] == Outcome::kSlow) {  // else missed later: to review
+      Fact fact = FactOfSlot(round.slow[i]);
+      slow.push_back(Question{fact.a, fact.b});
+    }
   }
   int32_t width = kConsoleWidth - PanelColumn(range);
   PutTableGridBeside(round.memory, range,
@@ -159,4 +166,8 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseQuestion(DealQuestion(deck), round);
   PutRoundEnd(round, finished, range);
+}
+
+void PrintPracticeClosingScreen() {
+  PrintClosingArtWaitingBeside(1);
 }

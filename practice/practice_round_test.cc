@@ -15,9 +15,8 @@
 namespace {
 
 using round_screen::Ask;
-using round_screen::Fact;
-using round_screen::kPrompt;
 using round_screen::Bar;
+using round_screen::kPrompt;
 
 const std::string kRight = "<color 07>" + round_screen::kRight;
 const std::string kWrongShort = "<color 0C>" + round_screen::kWrongShort;
@@ -77,8 +76,9 @@ TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
                          WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
                          Ask(2, 3) + kRight +                       //
                          Ask(5, 1) + kRight + Ask(2, 2) + kRight +  //
-                         Bar() + Grid(5, {".....", ".21..", "1....", ".....", "2...2"},
-                                      {" Do powtórki:", "  3 x 1 = 3     2 x 3 = 6"});
+                         Bar() +
+                         Grid(5, {".....", ".21..", "1....", ".....", "2...2"},
+                              {" Do powtórki:", "  3 x 1 = 3     2 x 3 = 6"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
@@ -96,8 +96,8 @@ TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
     std::string input;
     std::string expected;
   } kCases[] = {
-      {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) +
-                       "\n" + Bar() +
+      {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) + "\n" +
+                       Bar() +
                        Grid(5, {".....", ".....", "1....", ".....", "....2"},
                             {" Do powtórki:", "  3 x 1 = 3"})},
       {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + "\n" + Bar() +
@@ -113,7 +113,8 @@ TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
   std::string input = "5\n2 1\n1\n3 1\n1\n1\n";
   std::string expected = kPrompt + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
-                         kRight + Ask(1, 1) + kRight + Bar() + Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"});
+                         kRight + Ask(1, 1) + kRight + Bar() +
+                         Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
@@ -136,23 +137,22 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
 TEST(PracticeRound, AFactRightButSlowStaysInItsBoxAndIsListedWithoutTheTime) {
   // 3 x 1 in 6 s and 2 x 2 in 30 s are slow (box 1, new as they are); 5 x 1 in 5 s is quick;
   // 2 x 3, wrong at once, is missed.
-  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
-                         kWrongShort + Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) +
-                         kRight + Bar() +
-                         Grid(5, {".....", ".11..", "1....", ".....", "2...2"},
-                              {" Do powtórki:", "  2 x 3 = 6", kSlowHeading,
-                               "  3 x 1 = 3     2 x 2 = 4"});
+  std::string expected =
+      kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kWrongShort + Ask(2, 3) +
+      kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Bar() +
+      Grid(5, {".....", ".11..", "1....", ".....", "2...2"},
+           {" Do powtórki:", "  2 x 3 = 6", kSlowHeading, "  3 x 1 = 3     2 x 2 = 4"});
   EXPECT_EQ(PlayPractice(5, "5\n25\n3\n7\n6\n5\n4\n", {1, 6, 1, 1, 5, 30}), Screen(expected));
   // Ten slow: four to a row beside the grid of 5, in the order they were answered.
   std::string output =
       PlayPractice(5, "10\n25 3 6 5 4 20 15 8 8 2\n", {9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
-  EXPECT_NE(output.find(Screen(
-                Bar() + Grid(5, {".1...", ".111.", "1....", ".1...", "1.111"},
-                             {" Wszystko dobrze za pierwszym razem !", kSlowHeading,
-                              "  5 x 5 = 25    3 x 1 = 3     2 x 3 = 6     5 x 1 = 5",
-                              "  2 x 2 = 4     5 x 4 = 20    5 x 3 = 15    4 x 2 = 8",
-                              "  2 x 4 = 8     1 x 2 = 2"}))),
-            std::string::npos);
+  EXPECT_NE(
+      output.find(Screen(Bar() + Grid(5, {".1...", ".111.", "1....", ".1...", "1.111"},
+                                      {" Wszystko dobrze za pierwszym razem !", kSlowHeading,
+                                       "  5 x 5 = 25    3 x 1 = 3     2 x 3 = 6     5 x 1 = 5",
+                                       "  2 x 2 = 4     5 x 4 = 20    5 x 3 = 15    4 x 2 = 8",
+                                       "  2 x 4 = 8     1 x 2 = 2"}))),
+      std::string::npos);
   // Range 1 asks 1 x 1 every time: slow, then missed the next time, it is only to review.
   EXPECT_NE(PlayPractice(1, "5\n1 2 1 1 1 1\n", {9})
                 .find(Screen(Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"}))),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "practice/messages.h"
 #include "quiz/messages.h"
 
 namespace {

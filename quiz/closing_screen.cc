@@ -15,27 +15,26 @@ constexpr BlockRow<62> kClosingArt[] = {
     Blocks("...................##.##...##..##..##.###..##..##......##...."),
 };
 
-// KONIEC between |before| and |after| line ends, then the key wait.
-void PutClosingArtAndWait(int before, int after) {
-  PutBlankLines(before);
+}  // namespace
+
+void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after) {
+  PutBlankLines(blank_rows_before);
   for (int row : {0, 1, 2, 3, 0})
     PutLine(kClosingArt[row].text());
-  PutBlankLines(after);
+  PutBlankLines(blank_rows_after);
   WaitForKey();
 }
 
-}  // namespace
-
-void PrintClosingScreen() {
-  PutClosingArtAndWait(4, 10);
-}
-
-void PrintPracticeClosingScreen() {
-  PutBlankLines(1);
+void PrintClosingArtWaitingBeside(int blank_rows_before) {
+  PutBlankLines(blank_rows_before);
   for (int row : {0, 1, 2, 3})
     PutLine(kClosingArt[row].text());
   PutText(kClosingArt[0].text());
   FlushOutput();  // a row not ended yet: on the screen before the wait
   WaitForKey();
   EndLine();
+}
+
+void PrintClosingScreen() {
+  PrintClosingArtAndWait(4, 10);
 }

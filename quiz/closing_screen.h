@@ -5,10 +5,14 @@
 /// Four empty rows, KONIEC in block letters (five rows), ten line ends; then waits for a key.
 void PrintClosingScreen();
 
-/// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows,
-/// the last one's line end after the key wait, so that the cursor waits beside the art and not
-/// on a row of its own); then waits for a key. Shorter than the quiz's, so that the table of
-/// facts drawn just above it stays on a screen of 24 rows for the child and the teacher to see.
-void PrintPracticeClosingScreen();
+/// KONIEC in block letters (five rows) after |blank_rows_before| empty rows and before
+/// |blank_rows_after| more line ends; then waits for a key. A program whose screen holds more
+/// above it ends with a shorter one.
+void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after);
+
+/// KONIEC in block letters after |blank_rows_before| empty rows, its last row's line end
+/// written after the key wait: the cursor waits beside the art, not on a row of its own, so a
+/// screen holding more above it keeps one row more.
+void PrintClosingArtWaitingBeside(int blank_rows_before);
 
 #endif  // QUIZ_CLOSING_SCREEN_H_

@@ -49,14 +49,14 @@ TEST(ClosingScreen, LettersStandInTheirColumns) {
   EXPECT_EQ(top.rfind('\xDB'), 60u);
 }
 
-TEST(ClosingScreen, ForPracticeIsKoniecAfterOneEmptyRowThenTheKeyWait) {
-  // Short, so that the table of facts above it stays on a screen of 24 rows: the last row's
-  // line end comes after the key, so the cursor waits beside the art.
+TEST(ClosingScreen, WaitingBesideIsKoniecAfterOneEmptyRowThenTheKeyWait) {
+  // As practice ends: short, so that the table of facts above it stays on a screen of 24 rows:
+  // the last row's line end comes after the key, so the cursor waits beside the art.
   FakeConsoleReset("");
   PrintClosingScreen();
   std::string quiz = FakeConsoleOutput();
   FakeConsoleReset("");
-  PrintPracticeClosingScreen();
+  PrintClosingArtWaitingBeside(1);
   std::string practice = FakeConsoleOutput();
   // The quiz's art rows, between its four empty rows and its ten line ends.
   std::string art = quiz.substr(8, quiz.size() - 8 - 20 - std::string("<key>").size());

@@ -47,7 +47,7 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
        EndGridBytes(10,
                     {"..2.......", "..........", "..2.......", "..........", "..........",
                      "..........", "..........", "........2.", ".2.....1..", ".........."},
-                    {" Do powtórki:", "  " + Fact(9, 8)})},
+                    {" Do powtórki:", "  " + SolvedFact(9, 8)})},
       {"zif_fixed_clock", "wersja 2.0/zif", "5\n25 3 6 5 4\n",
        kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) + kRight +
            Ask(2, 2) + kRight + Bar(),
