@@ -122,3 +122,8 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
   }
   return {CommandEffect::kStartProgram, {}};
 }
+
+bool TakesWindowSize(TerminalKind kind) {
+  return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix ||
+         kind == TerminalKind::kNoColour;
+}

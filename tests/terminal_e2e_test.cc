@@ -677,3 +677,38 @@ TEST(ScreensAt80x24, KtoCwiczyShowsItsHeadingAndFortyNames) {
   EXPECT_NE(all.find("40. Uczeń 40"), std::string::npos) << all;
   ClosePty(child);
 }
+
+TEST(ScreensAt80x24, TheQuizAsksFor25RowsAndKeepsTheLastCorrectionOnTheTopRow) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  const struct {
+    const char* kind;
+    std::string env;
+    bool asks;
+  } kCases[] = {
+      {"plain", "TERM=xterm-256color", true},
+      {"tmux", "TMUX=/tmp/tmux-0/default,1,0", false},
+  };
+  for (const auto& c : kCases) {
+    PtyChild child =
+        StartOnPty(MakeLaunch({Program("qor_fixed_clock")},
+                              TestEnvironment({"TERM=xterm-256color", "LC_ALL=C.UTF-8", c.env})),
+                   24);
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "? ", screen)) << c.kind;
+    Type(child, "5\n45\n45\n45\n45\n1\n");  // the last answer wrong
+    ASSERT_TRUE(WaitForRawMode(child)) << c.kind;
+    ReadScreenFor(child, screen, 100);
+    std::vector<std::string> rows = ShownRows(screen, 24);
+    EXPECT_EQ(rows[0], " Wcale nie !     9 x 5 = 45") << c.kind;
+    EXPECT_EQ(rows[13], "                   ██  ██   ████   ██  ██  ██  ██████   █████") << c.kind;
+    Type(child, "x");
+    EXPECT_EQ(WaitForExit(child, screen), 0) << c.kind;
+    // The pseudo-terminal does not resize: the size it had is asked for again at the end.
+    EXPECT_EQ(screen.find("\033[8;25;80t") == 0, c.asks) << c.kind;
+    EXPECT_EQ(screen.size() >= 10 && screen.compare(screen.size() - 10, 10, "\033[8;24;80t") == 0,
+              c.asks)
+        << c.kind;
+    ClosePty(child);
+  }
+}
