@@ -9,6 +9,7 @@
 #include "practice/memory.h"
 #include "report/arguments.h"
 #include "report/class_report.h"
+#include "report/pager.h"
 
 namespace {
 
@@ -43,5 +44,6 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  PageLongReport();
   return RunReport(arguments, DayOfClock(WallClockSeconds()));
 }

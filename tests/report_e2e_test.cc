@@ -219,3 +219,49 @@ TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
       << screen;
   EXPECT_NE(screen.find("     7 x 8           2      1,0"), std::string::npos) << screen;
 }
+
+TEST(ReportOnATerminal, ALongerReportThanTheWindowGoesThroughThePager) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  // The class of three (a report of 17 rows) and one of 25 (far more than 24 rows), each on a
+  // window of 24 rows, with a pager that marks every row it shows.
+  Klasa small = NewKlasa();
+  std::string large = TemporaryDirectory();
+  std::string names;
+  for (int i = 1; i <= 25; ++i)
+    names += "Uczeń " + std::to_string(i) + "\n";
+  WriteFile(large + "/uczniowie.txt", names);
+  const struct {
+    std::string folder;
+    const char* pager;
+    bool paged;
+  } kCases[] = {
+      {small.dir, "PAGER=sed s/^/P:/", false},
+      {large, "PAGER=sed s/^/P:/", true},
+      {large, "PAGER=no-such-pager-anywhere", true},  // then a page at a time
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> argv = Command("postepy_fixed_clock");
+    argv.push_back(c.folder);
+    PtyChild child = StartOnPty(
+        MakeLaunch(argv, TestEnvironment({kToday, "TERM=xterm", "LC_ALL=C.UTF-8", c.pager})), 24);
+    std::string screen;
+    if (std::string(c.pager).find("no-such") != std::string::npos) {
+      EXPECT_TRUE(ReadScreenUntil(child, "-- dalej --", screen)) << screen;
+      EXPECT_TRUE(WaitForRawMode(child));
+      Type(child, " ");
+      ReadScreenFor(child, screen, 200);
+      while (WaitForRawMode(child, 300)) {
+        Type(child, " ");
+        ReadScreenFor(child, screen, 200);
+      }
+    }
+    EXPECT_EQ(WaitForExit(child, screen), 0) << c.pager;
+    EXPECT_EQ(screen.find("P: POSTĘPY KLASY") != std::string::npos, c.paged && c.pager[6] == 's')
+        << screen;
+    EXPECT_NE(screen.find("POSTĘPY KLASY"), std::string::npos) << screen;
+    EXPECT_NE(screen.find(c.folder == large ? "Uczeń 25" : "Zosia"), std::string::npos)
+        << "the whole report";
+    ClosePty(child);
+  }
+}
