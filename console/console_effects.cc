@@ -124,6 +124,6 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
 }
 
 bool TakesWindowSize(TerminalKind kind) {
-  return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix ||
-         kind == TerminalKind::kNoColour;
+  // NO_COLOR hides which terminal it is, the Linux console among them: not asked there.
+  return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix;
 }
