@@ -57,7 +57,8 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   size_t end = row.size();
   while (end > start && IsSpaceByte(static_cast<unsigned char>(row[end - 1])))
     --end;
-  int32_t number = end > start ? ParseAnswer(std::string_view(row).substr(start, end - start)) : -1;
+  int32_t number =
+      end > start ? NumberOfWord(std::string_view(row).substr(start, end - start)) : -1;
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
 }
 
@@ -80,7 +81,7 @@ void PutNamesInColumns(const std::vector<std::string>& names) {
     for (size_t i = row; i < names.size(); i += rows) {
       std::string number = std::to_string(i + 1);
       std::string cell =
-          std::string(width - number.size(), ' ') + number + ". " + Cp852OfName(names[i]);
+          std::string(width - number.size(), ' ') + number + ". " + Cp852OfUtf8(names[i]);
       if (columns > 1 && cell.size() > column_width - 1)
         cell = cell.substr(0, column_width - 2) + "~";
       if (i + rows < names.size())
@@ -134,7 +135,7 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
     if (place >= 0) {
       PutBlankLines(1);
       PutText(kHello);
-      PutText(Cp852OfName(names[static_cast<size_t>(place)]));
+      PutText(Cp852OfUtf8(names[static_cast<size_t>(place)]));
       PutLine(kHelloEnd);
       PutBlankLines(1);
       return static_cast<size_t>(place);
@@ -148,10 +149,10 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
 
 void PutListFault(const ListCheck& check) {
   PutText(kListStart);
-  PutText(Cp852OfName(check.first));
+  PutText(Cp852OfUtf8(check.first));
   if (check.fault == ListFault::kSameButCase) {
     PutText(kAnd);
-    PutText(Cp852OfName(check.second));
+    PutText(Cp852OfUtf8(check.second));
     PutLine(kSameButCase);
   } else {
     PutLine(kNotAFileName);

@@ -82,7 +82,7 @@ bool KeepTheRest(RoundMemory& round) {
     return true;
   }
   PutText(kNotKept);
-  PutLine(Cp852OfName(round.file.path));
+  PutLine(Cp852OfUtf8(round.file.path));
   return true;
 }
 
@@ -155,7 +155,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   if (!count)
     return;
 
-  SeedGenerator(ClockSeconds());
+  SeedGenerator(WallClockSecondsLow32());
   RoundMemory round{memory_file, true, {}, {}};
   round.may_keep = LoadMemory(memory_file, round.memory);
   Deck deck = NewDeck(range);

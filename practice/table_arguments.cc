@@ -25,7 +25,7 @@ PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, i
       return PracticeArguments{ArgumentsRead::kUsage, 0};
     if (word == "--version")
       return PracticeArguments{ArgumentsRead::kVersion, 0};
-    int32_t table = ParseAnswer(word);
+    int32_t table = NumberOfWord(word);
     if (table < 1 || table > range)
       arguments.read = ArgumentsRead::kBad;
     else
