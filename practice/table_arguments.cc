@@ -24,6 +24,8 @@ PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, i
   for (const std::string& word : words) {
     if (word == "-h" || word == "--help")
       return PracticeArguments{ArgumentsRead::kUsage, 0, 0};
+    if (word == "--version")
+      return PracticeArguments{ArgumentsRead::kVersion, 0, 0};
     if (word == kDivisionWord) {
       arguments.kinds |= kDivision;
       continue;

@@ -28,6 +28,7 @@ TEST(TableArguments, TablesInRangeOrTheUsageOrBad) {
       {{"dzielenie", "6"}, 5, kBad, 0},
       {{"Dzielenie"}, 10, kBad, 0},
       {{"dzielenie", "-h"}, 10, kUsage, 0},
+      {{"3", "--version"}, 5, ArgumentsRead::kVersion, 0},
   };
   for (const auto& c : kCases) {
     PracticeArguments read = ReadPracticeArguments(c.words, c.range);

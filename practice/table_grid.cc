@@ -3,11 +3,14 @@
 #include <string>
 
 #include "console/output.h"
+#include "practice/fact.h"
 
 namespace {
 
 constexpr int32_t kHeadWidth = 3;  // a factor of up to two digits and a space
 constexpr int32_t kCellWidth = 2;
+constexpr int32_t kBesideMargin = 1;  // columns left of the grid when a panel stands beside it
+constexpr int32_t kPanelGap = 2;      // columns between the grid and its panel
 
 // What each shade means: "░░ pudełko 1   ▒▒ 2   ▓▓ 3   ██ 4 i 5   puste: jeszcze nie padło".
 // Boxes 4 and 5 share the full block.
@@ -17,30 +20,52 @@ constexpr char kLegend[] =
 
 // The space between two grids side by side.
 constexpr int32_t kGridGap = 4;
-
-// The row over a division grid drawn alone: "dzielenie: dzielnik w wierszu, iloraz w kolumnie".
-constexpr char kDivisionHeading[] = "dzielenie: dzielnik w wierszu, iloraz w kolumnie";
-// The names over the grids side by side: "mnożenie", "dzielenie".
+// The names over the grids where a division grid is drawn: "mnożenie", "dzielenie".
 constexpr char kMultiplicationName[] =
     "mno\xBE"
     "enie";
 constexpr char kDivisionName[] = "dzielenie";
 
-// Text |text| of |length| columns, centred in |width| columns from the cursor, with the spaces
-// after it when |fill|.
-void PutCentred(const char* text, int32_t length, int32_t width, bool fill) {
-  int32_t before = (width - length) / 2;
-  PutText(std::string(static_cast<size_t>(before), ' '));
-  PutText(text);
-  if (fill)
-    PutText(std::string(static_cast<size_t>(width - length - before), ' '));
+// A factor right-aligned in two columns.
+std::string Factor(int32_t factor) {
+  return (factor < 10 ? " " : "") + std::to_string(factor);
 }
 
-// A factor right-aligned in two columns.
-void PutFactor(int32_t factor) {
-  if (factor < 10)
-    PutChar(' ');
-  PutNumber(factor);
+int32_t GridWidth(int32_t range) {
+  return kHeadWidth + range * (kCellWidth + 1) - 1;
+}
+
+// |name| centred in |width| columns, filled with spaces to the full width.
+std::string Centred(const std::string& name, int32_t width) {
+  size_t before = static_cast<size_t>(width - static_cast<int32_t>(name.size())) / 2;
+  std::string row = std::string(before, ' ') + name;
+  row.resize(static_cast<size_t>(width), ' ');
+  return row;
+}
+
+// The grid's rows of |kind| without margin: the column heads, then one row per first factor
+// (divisor). |marked|: the corner shows the grid's sign, "x" or ":".
+std::vector<std::string> GridRows(const Memory& memory, int32_t range, FactKind kind,
+                                  bool marked) {
+  std::vector<std::string> rows;
+  std::string heads = !marked ? "   " : kind == FactKind::kDivision ? " : " : " x ";
+  for (int32_t b = 1; b <= range; ++b)
+    heads += Factor(b) + (b < range ? " " : "");
+  rows.push_back(heads);
+  for (int32_t a = 1; a <= range; ++a) {
+    std::string row = Factor(a) + " ";
+    for (int32_t b = 1; b <= range; ++b) {
+      char shade = ShadeOfBox(memory.facts[SlotOfFact(Fact{kind, a, b})].box);
+      row += std::string(2, shade) + (b < range ? " " : "");
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+void PutLegend() {
+  PutText(std::string(static_cast<size_t>(kConsoleWidth - (sizeof kLegend - 1)) / 2, ' '));
+  PutLine(kLegend);
 }
 
 }  // namespace
@@ -53,59 +78,59 @@ char ShadeOfBox(int32_t box) {
 }
 
 void PutTableGrid(const Memory& memory, int32_t range, Kinds kinds) {
-  FactKind drawn[kFactKinds];
-  int32_t count = 0;
-  for (int32_t kind = 0; kind < kFactKinds; ++kind) {
-    if ((kinds & KindBit(static_cast<FactKind>(kind))) != 0)
-      drawn[count++] = static_cast<FactKind>(kind);
-  }
-  if (count == 0)
-    drawn[count++] = FactKind::kMultiplication;
-  int32_t width = kHeadWidth + range * (kCellWidth + 1) - 1;
-  int32_t whole = count * width + (count - 1) * kGridGap;
-  std::string margin(static_cast<size_t>((kConsoleWidth - whole) / 2), ' ');
-  std::string gap(kGridGap, ' ');
   bool division = (kinds & KindBit(FactKind::kDivision)) != 0;
-  if (division && count == 1) {
-    PutCentred(kDivisionHeading, sizeof kDivisionHeading - 1, kConsoleWidth, false);
-    EndLine();
-  } else if (division) {
-    PutText(margin);
-    PutCentred(kMultiplicationName, sizeof kMultiplicationName - 1, width, true);
-    PutText(gap);
-    PutCentred(kDivisionName, sizeof kDivisionName - 1, width, false);
-    EndLine();
-  }
-  PutText(margin);
-  for (int32_t g = 0; g < count; ++g) {
-    if (g > 0)
-      PutText(gap);
-    // The corner shows the grid's sign, where there is a division grid to tell it from.
-    PutText(!division ? "   " : drawn[g] == FactKind::kDivision ? " : " : " x ");
-    for (int32_t b = 1; b <= range; ++b) {
-      PutFactor(b);
-      if (b < range)
-        PutChar(' ');
+  bool multiplication = !division || (kinds & KindBit(FactKind::kMultiplication)) != 0;
+  std::vector<std::string> rows;
+  if (multiplication)
+    rows = GridRows(memory, range, FactKind::kMultiplication, division);
+  if (division) {
+    std::vector<std::string> divisions = GridRows(memory, range, FactKind::kDivision, true);
+    for (size_t i = 0; i < divisions.size(); ++i)
+      rows.push_back(divisions[i]);
+    // Side by side: row i of the products, the gap, row i of the divisions.
+    if (multiplication) {
+      size_t half = divisions.size();
+      for (size_t i = 0; i < half; ++i)
+        rows[i] += std::string(kGridGap, ' ') + rows[half + i];
+      rows.resize(half);
+      rows.insert(rows.begin(), Centred(kMultiplicationName, GridWidth(range)) +
+                                    std::string(kGridGap, ' ') +
+                                    Centred(kDivisionName, GridWidth(range)));
+    } else {
+      rows.insert(rows.begin(), Centred(kDivisionName, GridWidth(range)));
     }
   }
-  EndLine();
-  for (int32_t a = 1; a <= range; ++a) {
-    PutText(margin);
-    for (int32_t g = 0; g < count; ++g) {
-      if (g > 0)
-        PutText(gap);
-      PutFactor(a);
-      PutChar(' ');
-      for (int32_t b = 1; b <= range; ++b) {
-        char shade = ShadeOfBox(memory.facts[SlotOfFact(Fact{drawn[g], a, b})].box);
-        PutChar(shade);
-        PutChar(shade);
-        if (b < range)
-          PutChar(' ');
-      }
-    }
-    EndLine();
+  int32_t width = static_cast<int32_t>(rows.back().size());
+  std::string margin(static_cast<size_t>((kConsoleWidth - width) / 2), ' ');
+  for (std::string& row : rows) {
+    while (!row.empty() && row.back() == ' ' && &row == &rows.front() && division)
+      row.pop_back();  // the names' row ends at its last letter
+    PutLine(margin + row);
   }
-  PutText(std::string(static_cast<size_t>(kConsoleWidth - (sizeof kLegend - 1)) / 2, ' '));
-  PutLine(kLegend);
+  PutLegend();
+}
+
+int32_t PanelColumn(int32_t range) {
+  return kBesideMargin + GridWidth(range) + kPanelGap;
+}
+
+void PutTableGridBeside(const Memory& memory, int32_t range, const std::vector<std::string>& panel,
+                        FactKind kind) {
+  bool division = kind == FactKind::kDivision;
+  std::vector<std::string> rows = GridRows(memory, range, kind, division);
+  if (division)
+    rows.insert(rows.begin(), Centred(kDivisionName, GridWidth(range)));
+  const std::string margin(kBesideMargin, ' ');
+  const std::string blank(static_cast<size_t>(GridWidth(range)), ' ');
+  const std::string gap(kPanelGap, ' ');
+  size_t count = rows.size() > panel.size() ? rows.size() : panel.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i >= panel.size() || panel[i].empty()) {
+      PutLine(margin + (i < rows.size() ? rows[i] : std::string()));
+      continue;
+    }
+    PutText(margin + (i < rows.size() ? rows[i] : blank) + gap);
+    PutLine(panel[i]);
+  }
+  PutLegend();
 }
