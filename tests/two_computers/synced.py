@@ -103,4 +103,8 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except Exception as e:  # the run could not be made: not a lost answer
+        print("synced.py:", repr(e), file=sys.stderr)
+        sys.exit(2)
