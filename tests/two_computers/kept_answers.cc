@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "practice/fact.h"
 #include "report/class_folder.h"
 
 int main(int argc, char** argv) {
@@ -31,8 +32,10 @@ int main(int argc, char** argv) {
       }
     }
     for (const auto& [index, count] : answers) {
-      std::printf("%s\t%d\t%d\t%d\t%s\n", learner.name.c_str(), index / kMemoryRange + 1,
-                  index % kMemoryRange + 1, count, history ? "history" : "box");
+      const Fact fact = FactOfSlot(index);  // the rounds played ask multiplications only
+      if (fact.kind != FactKind::kMultiplication) continue;
+      std::printf("%s\t%d\t%d\t%d\t%s\n", learner.name.c_str(), fact.a, fact.b, count,
+                  history ? "history" : "box");
     }
   }
   for (const std::string& file : records.unreadable) std::printf("UNREADABLE\t%s\n", file.c_str());
