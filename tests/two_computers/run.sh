@@ -98,7 +98,8 @@ if [ "$fs" = smb ]; then
   valid users = tabsmb
 CONF
   printf 'tab\ntab\n' | smbpasswd -c "$s/smb.conf" -s -a tabsmb >/dev/null
-  smbd --foreground --no-process-group -s "$s/smb.conf" > "$s/out" 2>&1 & pids+=($!)
+  # in a session of its own: smbd, when ended, ends its whole process group
+  setsid smbd --foreground --no-process-group -s "$s/smb.conf" > "$s/out" 2>&1 & pids+=($!)
   fwd="guestfwd=tcp:10.0.2.100:445-cmd:socat - TCP:127.0.0.1:4450"
 else
   g=$work/ganesha; mkdir -p "$g"
