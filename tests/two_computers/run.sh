@@ -20,7 +20,7 @@
 #   KEEP=1       keep the work folder (serial logs, the served folder) even when all is well
 set -u
 fs=${1:-}
-[ "$fs" = smb ] || [ "$fs" = nfs ] || { sed -n '9,21p' "$0" >&2; exit 2; }
+[ "$fs" = smb ] || [ "$fs" = nfs ] || { sed -n '8,20p' "$0" >&2; exit 2; }
 NEW=${NEW:-4} HANDOFF=${HANDOFF:-2} PAUSES=${PAUSES:-1} PAUSE_FOR=${PAUSE_FOR:-40}
 COUNT=${COUNT:-10} TIMING=${TIMING:-0}
 here=$(cd "$(dirname "$0")" && pwd)
