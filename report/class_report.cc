@@ -1,6 +1,7 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "console/output.h"
@@ -55,10 +56,10 @@ constexpr char kNoFolder[] =
     " Nie wiadomo, gdzie szuka\x86 pami\xA9"
     "ci (brak folderu domowego).";
 constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
-// "Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ"
-constexpr char kUsage[] =
-    " Sk\x88"
-    "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
+// For standard error, which is not converted to the terminal's character set as standard
+// output is: in letters every terminal shows as they are.
+constexpr char kUsageError[] =
+    "postepy: skladnia: postepy [--csv] [FOLDER] albo postepy FOLDER IMIE; pomoc: postepy -h\n";
 
 // The CSV's texts, in UTF-8.
 constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
@@ -308,7 +309,7 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   bool csv = !arguments.empty() && arguments[0] == "--csv";
   std::vector<std::string> rest(arguments.begin() + (csv ? 1 : 0), arguments.end());
   if (rest.size() > (csv ? 1u : 2u) || (!rest.empty() && rest[0].rfind("--", 0) == 0)) {
-    PutLine(kUsage);
+    std::fputs(kUsageError, stderr);
     return 2;
   }
   std::string folder = rest.empty() ? MemoryFolder().path : rest[0];
