@@ -24,6 +24,9 @@ Week WeekEndingOn(int32_t day);
 /// The week that starts on |day| (postepy --od).
 Week WeekFrom(int32_t day);
 
+/// How many weeks the class's count of known facts goes back.
+constexpr int32_t kWeeksShown = 8;
+
 /// How many of a learner's stuck facts are shown.
 constexpr size_t kStuckShown = 5;
 
