@@ -62,6 +62,9 @@ const std::string kRows =
     " ! nie ćwiczy od 7 dni lub dłużej\n"
     " umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10\n";
 
+const std::string kNoHistory =
+    "\n Postępów w czasie jeszcze nie widać: pliki nie mają historii odpowiedzi.\n";
+
 // Every file in |dir| with its bytes and its time of change, and the folder's own time of change
 // (a file made and removed again changes it): what only reading leaves as it was.
 std::map<std::string, std::string> Snapshot(const std::string& dir) {
@@ -94,7 +97,7 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
       klasa.named +
       "\n"
       "\n" +
-      kRows +
+      kRows + kNoHistory +
       "\n"
       " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n"
       "\n"
@@ -112,15 +115,17 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
   EXPECT_EQ(named.output, run.output);
 }
 
-TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
+TEST(ReportThroughAPipe, TheTablesAsCsvForScriptsAndForASpreadsheet) {
   Klasa klasa = NewKlasa();
-  Finished run = Report({"--csv", klasa.named});
+  Finished run = Report({"--csv-sep=,", klasa.named});
   EXPECT_TRUE(ExitedWithZero(run.status));
   std::string expected =
-      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej\r\n"
-      "Ala,2,2,96,2026-12-09,nie\r\n"
-      "Łucja,1,1,97,2026-12-01,tak\r\n"
-      "Zosia,0,0,100,,tak\r\n"
+      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej,"
+      "tydzień od,tydzień do,umie na końcu tygodnia,umie na początku tygodnia,zmiana,"
+      "odpowiedzi w tygodniu,dni ćwiczeń w tygodniu,nie idzie\r\n"
+      "Ala,2,2,96,2026-12-09,nie,2026-12-03,2026-12-09,,,,,,\r\n"
+      "Łucja,1,1,97,2026-12-01,tak,2026-12-03,2026-12-09,,,,,,\r\n"
+      "Zosia,0,0,100,,tak,2026-12-03,2026-12-09,,,,,,\r\n"
       "\r\n"
       "działanie,pudełko 1,zapytanych,średnie pudełko,Ala,Łucja,Zosia\r\n";
   const std::map<std::string, std::string> kAsked = {{"2 x 2", "0,1,5.00,5,0,0"},
@@ -137,6 +142,30 @@ TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
   }
   expected += "\r\npominięty plik\r\npractice-Ewa.txt\r\n";
   EXPECT_EQ(run.output, expected);
+
+  // For a spreadsheet: the same fields, ';' between them, decimal commas, facts as 7×8; and
+  // --od names another week.
+  Finished sheet = Report({"--csv", "--od", "2026-11-26", klasa.named});
+  EXPECT_TRUE(ExitedWithZero(sheet.status));
+  for (const char* row : {"\xEF\xBB\xBFuczeń;umie;pudełko 1;",
+                          "\r\nŁucja;1;1;97;2026-12-01;tak;2026-11-26;2026-12-02;;;;;;\r\n",
+                          "\r\n7×8;2;2;1,00;1;1;0\r\n", "\r\n10×10;0;0;;0;0;0\r\n"})
+    EXPECT_NE(sheet.output.find(row), std::string::npos) << row;
+}
+
+TEST(ReportThroughAPipe, APageToPrintWithNothingFromElsewhere) {
+  Klasa klasa = NewKlasa();
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--html", klasa.named},
+        std::vector<std::string>{"--html", klasa.named, "ala"}}) {
+    Finished run = Report(arguments);
+    EXPECT_TRUE(ExitedWithZero(run.status));
+    EXPECT_EQ(run.output.rfind("<!DOCTYPE html>\n<html lang=\"pl\">", 0), 0u);
+    for (const char* outside : {"<script", "src=", "href=", "url(", "@import", "http"})
+      EXPECT_EQ(run.output.find(outside), std::string::npos) << outside;
+    EXPECT_NE(run.output.find("<section"), std::string::npos);
+    EXPECT_EQ(run.output.find("Łucja") != std::string::npos, arguments.size() == 2);
+  }
 }
 
 TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
@@ -147,12 +176,15 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
   rows.erase(rows.find(" Ala"), rows.find(" Łucja") - rows.find(" Ala"));
   rows.erase(rows.find(" Zosia"), rows.find("\n\n") + 1 - rows.find(" Zosia"));
   EXPECT_EQ(run.output,
-            Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows) +
+            Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows + kNoHistory + "\n") +
                 TableGridBytes(
                     10, {"..........", "..........", "..........", "..........", "..........",
                          "......2...", ".......1..", "..........", "........4.", ".........."}));
 
   // A name not in the folder, a file that cannot be read, arguments it does not take.
+  const std::string kUsage =
+      " Składnia: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]\n"
+      "    albo: postepy [--od DATA] FOLDER IMIĘ\n";
   std::string gone = klasa.named + (ThroughRunner() ? "\\" : "/") + "gone";
   const struct {
     std::vector<std::string> arguments;
@@ -164,7 +196,9 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
        " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n",
        1},
       {{gone}, " Nie da się przeczytać folderu: " + gone + "\n", 1},
-      {{"--help"}, " Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ\n", 2},
+      {{"--help"}, kUsage, 2},
+      {{"--od", "31.11.2026", klasa.named}, kUsage, 2},
+      {{"--csv", klasa.named, "Ala"}, kUsage, 2},
   };
   for (const auto& c : kCases) {
     Finished refused = Report(c.arguments);
