@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "console/testing/cp852.h"
+#include "console/testing/fake_console.h"
 #include "practice/testing/memory_with.h"
 #include "report/fact_label.h"
+#include "report/progress_text.h"
 
 namespace {
 
@@ -145,4 +148,35 @@ TEST(FactLabel, OneLabelInEachForm) {
             "10\x9E"
             "10");
   EXPECT_EQ(FactLabel(MemoryIndex({8, 4}), LabelForm::kSpaced), "8 x 4");
+}
+
+TEST(ProgressText, TheWeeksRowsAndTheClassesWeeks) {
+  Learned ala = LearnedFrom(kAla);
+  std::vector<LearnerRecord> learners = {
+      {"Ala", "practice-Ala.txt", true, ala.memory, ala.history},
+      {"Zosia", "practice-Zosia.txt", false, {}, {}},
+  };
+  FakeConsoleReset("");
+  PutWeekRows(learners, WeekEndingOn(kToday));
+  PutClassWeeks(learners, kToday);
+  EXPECT_EQ(FakeConsoleOutput(),
+            Screen("\n"
+                   " Tydzień 03.12.2026 - 09.12.2026:\n"
+                   " uczeń             umie  zmiana  odpowiedzi  dni  nie idzie\n"
+                   " Ala                  2      +1           5    4  7×8\n"
+                   " Zosia             brak historii\n"
+                   "\n"
+                   " zmiana: o ile działań uczeń umie więcej niż przed tym tygodniem\n"
+                   "\n"
+                   " Ile działań umie cała klasa, tydzień po tygodniu:\n"
+                   "   25.11  02.12  09.12\n"
+                   "       0      1      2\n"));
+  // Nobody's files hold a history yet.
+  learners.erase(learners.begin());
+  FakeConsoleReset("");
+  PutWeekRows(learners, WeekEndingOn(kToday));
+  PutClassWeeks(learners, kToday);
+  EXPECT_EQ(
+      FakeConsoleOutput(),
+      Screen("\n Postępów w czasie jeszcze nie widać: pliki nie mają historii odpowiedzi.\n"));
 }
