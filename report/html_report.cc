@@ -90,10 +90,10 @@ std::string LearnerSection(const LearnerRecord& learner, Week week) {
           std::to_string(sums.never_asked) + " jeszcze nie padło. Ostatnio ćwiczył(a): " +
           (sums.last_day < 0 ? "nigdy" : DateOfDay(sums.last_day)) + ".</p>\n<p>";
   if (progress.has_history) {
-    html += "Tydzień " + WeekText(week) + ": umie " + std::to_string(progress.known_now) + " (" +
-            SignedChange(progress.known_now - progress.known_before) + "), " +
-            std::to_string(progress.answers) + " odpowiedzi w " +
-            std::to_string(progress.days_practised) + " dni.";
+    html += "Tydzień " + WeekText(week) + ": umie " + std::to_string(progress.known_now) +
+            " (zmiana " + SignedChange(progress.known_now - progress.known_before) +
+            "), odpowiedzi: " + std::to_string(progress.answers) +
+            ", dni ćwiczeń: " + std::to_string(progress.days_practised) + ".";
     if (!progress.stuck.empty())
       html += " Nie idzie: <b>" + StuckLabels(progress.stuck) + "</b>.";
   } else {
