@@ -107,6 +107,8 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
       "     6 x 7           1      1,5              2 x 2           0      5,0\n"
       "     3 x 4           0      3,0\n";
   EXPECT_EQ(run.output, Screen(kReport));
+  for (const char* form : {"--csv", "--html"})
+    EXPECT_TRUE(ExitedWithZero(Report({form, "--od", "2026-11-26", klasa.named}).status));
   EXPECT_EQ(Snapshot(klasa.dir), before) << "nothing written, locked or moved";
 
   // Without a folder: the memory's folder, as TABLICZKA_DIR names it.
