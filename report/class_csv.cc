@@ -99,7 +99,7 @@ std::string ClassCsv(const ClassRecords& records, int32_t today, Week week, cons
     if (progress.has_history) {
       std::string stuck;
       for (int32_t index : progress.stuck)
-        stuck += (stuck.empty() ? "" : " ") + FactLabel(index, form.labels);
+        stuck += (stuck.empty() ? "" : " ") + FactLabelIn(index, form.labels);
       row.insert(row.end(),
                  {Number(progress.known_now), Number(progress.known_before),
                   Number(progress.known_now - progress.known_before), Number(progress.answers),
@@ -115,7 +115,7 @@ std::string ClassCsv(const ClassRecords& records, int32_t today, Week week, cons
     facts_head.push_back(CsvText(learner.name, form));
   csv += kEnd + Row(facts_head, form);
   for (const FactStanding& fact : FactStandings(records.learners)) {
-    std::vector<std::string> row = {CsvText(FactLabel(fact.index, form.labels), form),
+    std::vector<std::string> row = {CsvText(FactLabelIn(fact.index, form.labels), form),
                                     Number(fact.in_box_one), Number(fact.asked),
                                     fact.asked ? MeanBox(fact, 2, form.point) : ""};
     for (const LearnerRecord& learner : records.learners)

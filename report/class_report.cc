@@ -5,6 +5,7 @@
 #include "console/output.h"
 #include "console/output_stream.h"
 #include "practice/class_list.h"
+#include "practice/fact.h"
 #include "practice/memory_store.h"
 #include "practice/table_grid.h"
 #include "report/class_csv.h"
@@ -75,8 +76,9 @@ std::string NameColumn(const std::string& name, size_t width) {
 
 // "a x b" with the first factor right-aligned and the second left-aligned in two columns.
 std::string FactColumn(int32_t index) {
-  std::string a = std::to_string(index / kMemoryRange + 1);
-  std::string b = std::to_string(index % kMemoryRange + 1);
+  Fact fact = FactOfSlot(index);
+  std::string a = std::to_string(fact.a);
+  std::string b = std::to_string(fact.b);
   return RightAligned(a, 2) + " x " + b + std::string(2 - b.size(), ' ');
 }
 

@@ -1,17 +1,17 @@
 #include "report/fact_label.h"
 
-#include "practice/memory.h"
+#include "practice/fact.h"
 
-std::string FactLabel(int32_t index, LabelForm form) {
-  std::string a = std::to_string(index / kMemoryRange + 1);
-  std::string b = std::to_string(index % kMemoryRange + 1);
-  switch (form) {
-    case LabelForm::kCp852:
-      return a + "\x9E" + b;
-    case LabelForm::kUtf8:
-      return a + "\xC3\x97" + b;
-    case LabelForm::kSpaced:
-      break;
+std::string FactLabelIn(int32_t slot, LabelForm form) {
+  std::string label = FactLabel(FactOfSlot(slot));
+  if (form == LabelForm::kSpaced)
+    return label;
+  std::string compact;
+  for (char c : label) {
+    if (c == 'x')
+      compact += form == LabelForm::kUtf8 ? "\xC3\x97" : "\x9E";
+    else if (c != ' ')
+      compact += c;
   }
-  return a + " x " + b;
+  return compact;
 }

@@ -41,7 +41,7 @@ std::string Cell(const std::string& tag, const std::string& text, const std::str
 std::string StuckLabels(const std::vector<int32_t>& stuck) {
   std::string labels;
   for (int32_t index : stuck)
-    labels += (labels.empty() ? "" : " ") + FactLabel(index, LabelForm::kUtf8);
+    labels += (labels.empty() ? "" : " ") + FactLabelIn(index, LabelForm::kUtf8);
   return labels;
 }
 
@@ -66,7 +66,7 @@ std::string Grid(const Memory& memory) {
       int32_t index = MemoryIndex(Question{a, b});
       grid += "<td style=\"background:" +
               std::string(ColourOfBox(memory.facts[static_cast<size_t>(index)].box)) +
-              "\" title=\"" + FactLabel(index, LabelForm::kUtf8) + "\"></td>";
+              "\" title=\"" + FactLabelIn(index, LabelForm::kUtf8) + "\"></td>";
     }
     grid += "</tr>\n";
   }
@@ -145,7 +145,7 @@ std::string WeakestTable(const std::vector<LearnerRecord>& learners) {
       "<h2>Najsłabsze działania klasy</h2>\n<table class=\"tabela\">\n"
       "<tr><th>działanie</th><th>pudełko 1</th><th>średnio</th></tr>\n";
   for (const FactStanding& fact : weakest)
-    html += "<tr>" + Cell("td", FactLabel(fact.index, LabelForm::kUtf8)) +
+    html += "<tr>" + Cell("td", FactLabelIn(fact.index, LabelForm::kUtf8)) +
             Cell("td", std::to_string(fact.in_box_one)) + Cell("td", MeanBox(fact, 1, ',')) +
             "</tr>\n";
   return html + "</table>\n";

@@ -44,7 +44,7 @@ Learned LearnedFrom(std::vector<Entry> entries, Memory memory = {}) {
 std::string Labels(const std::vector<int32_t>& indices) {
   std::string labels;
   for (int32_t index : indices)
-    labels += (labels.empty() ? "" : " ") + FactLabel(index, LabelForm::kSpaced);
+    labels += (labels.empty() ? "" : " ") + FactLabelIn(index, LabelForm::kSpaced);
   return labels;
 }
 
@@ -142,12 +142,12 @@ TEST(Progress, TheClassesKnownFactsWeekByWeek) {
   EXPECT_TRUE(ClassKnownByWeek(learners, kToday, 8).empty()) << "no history, no weeks";
 }
 
-TEST(FactLabel, OneLabelInEachForm) {
-  EXPECT_EQ(FactLabel(MemoryIndex({7, 8}), LabelForm::kUtf8), "7×8");
-  EXPECT_EQ(FactLabel(MemoryIndex({10, 10}), LabelForm::kCp852),
+TEST(FactLabelIn, OneLabelInEachForm) {
+  EXPECT_EQ(FactLabelIn(MemoryIndex({7, 8}), LabelForm::kUtf8), "7×8");
+  EXPECT_EQ(FactLabelIn(MemoryIndex({10, 10}), LabelForm::kCp852),
             "10\x9E"
             "10");
-  EXPECT_EQ(FactLabel(MemoryIndex({8, 4}), LabelForm::kSpaced), "8 x 4");
+  EXPECT_EQ(FactLabelIn(MemoryIndex({8, 4}), LabelForm::kSpaced), "8 x 4");
 }
 
 TEST(ProgressText, TheWeeksRowsAndTheClassesWeeks) {

@@ -57,7 +57,7 @@ void PutWeekRows(const std::vector<LearnerRecord>& learners, Week week) {
     }
     std::string stuck;
     for (int32_t index : progress.stuck)
-      stuck += " " + FactLabel(index, LabelForm::kCp852);
+      stuck += " " + FactLabelIn(index, LabelForm::kCp852);
     std::string row = " " + name + "  " + Right(std::to_string(progress.known_now), 4) + "  " +
                       Right(SignedChange(progress.known_now - progress.known_before), 6) + "  " +
                       Right(std::to_string(progress.answers), 10) + "  " +
