@@ -55,7 +55,8 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   size_t end = row.size();
   while (end > start && IsSpaceByte(static_cast<unsigned char>(row[end - 1])))
     --end;
-  int32_t number = end > start ? ParseAnswer(std::string_view(row).substr(start, end - start)) : -1;
+  int32_t number =
+      end > start ? NumberOfWord(std::string_view(row).substr(start, end - start)) : -1;
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
 }
 
@@ -92,7 +93,7 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
   for (size_t i = 0; i < names.size(); ++i) {
     std::string number = std::to_string(i + 1);
     PutText(std::string(width - number.size(), ' ') + number + ". ");
-    PutLine(Cp852OfName(names[i]));
+    PutLine(Cp852OfUtf8(names[i]));
   }
   PutBlankLines(1);
   PutText(kNumberPrompt);
@@ -107,7 +108,7 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
     if (place >= 0) {
       PutBlankLines(1);
       PutText(kHello);
-      PutText(Cp852OfName(names[static_cast<size_t>(place)]));
+      PutText(Cp852OfUtf8(names[static_cast<size_t>(place)]));
       PutLine(kHelloEnd);
       PutBlankLines(1);
       return static_cast<size_t>(place);
@@ -121,10 +122,10 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
 
 void PutListFault(const ListCheck& check) {
   PutText(kListStart);
-  PutText(Cp852OfName(check.first));
+  PutText(Cp852OfUtf8(check.first));
   if (check.fault == ListFault::kSameButCase) {
     PutText(kAnd);
-    PutText(Cp852OfName(check.second));
+    PutText(Cp852OfUtf8(check.second));
     PutLine(kSameButCase);
   } else {
     PutLine(kNotAFileName);

@@ -9,20 +9,22 @@ namespace {
 constexpr char kEnd[] = "\r\n";
 
 // The tables' heads, in UTF-8.
-constexpr const char* kLearnersHead[] = {"uczeń",
-                                         "umie",
-                                         "pudełko 1",
-                                         "nie padło",
-                                         "ostatnio",
-                                         "nie ćwiczy od 7 dni lub dłużej",
-                                         "tydzień od",
-                                         "tydzień do",
-                                         "umie na końcu tygodnia",
-                                         "umie na początku tygodnia",
-                                         "zmiana",
-                                         "odpowiedzi w tygodniu",
-                                         "dni ćwiczeń w tygodniu",
-                                         "nie idzie"};
+// The learners' head; the sixth, "nie ćwiczy od 7 dni lub dłużej", is made around
+// kDaysUnmarked.
+const char* const kLearnersHead[] = {"uczeń",
+                                     "umie",
+                                     "pudełko 1",
+                                     "nie padło",
+                                     "ostatnio",
+                                     nullptr,
+                                     "tydzień od",
+                                     "tydzień do",
+                                     "umie na końcu tygodnia",
+                                     "umie na początku tygodnia",
+                                     "zmiana",
+                                     "odpowiedzi w tygodniu",
+                                     "dni ćwiczeń w tygodniu",
+                                     "nie idzie"};
 constexpr const char* kFactsHead[] = {"działanie", "pudełko 1", "zapytanych", "średnie pudełko"};
 constexpr const char* kWeeksHead[] = {"dzień", "klasa umie"};
 constexpr char kSkipped[] = "pominięty plik";
@@ -53,7 +55,8 @@ template <size_t N>
 std::vector<std::string> Head(const char* const (&names)[N], const CsvForm& form) {
   std::vector<std::string> head;
   for (const char* name : names)
-    head.push_back(CsvText(name, form));
+    head.push_back(name ? CsvText(name, form)
+                        : "nie ćwiczy od " + std::to_string(kDaysUnmarked) + " dni lub dłużej");
   return head;
 }
 

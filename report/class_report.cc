@@ -1,6 +1,7 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <string>
 
 #include "console/output.h"
 #include "console/output_stream.h"
@@ -24,8 +25,11 @@ constexpr char kLearnerHead[] = "ucze\xE4";  // "uczeń"
 constexpr char kColumnsHead[] = "  umie  pude\x88ko 1  nie pad\x88o    ostatnio";
 constexpr char kNever[] = "nigdy";
 constexpr char kMark[] = "  !";
-constexpr char kMarkLegend[] =
-    " ! nie \x86wiczy od 7 dni lub d\x88u\xBE"
+// "nie ćwiczy od 7 dni lub dłużej", built around kDaysUnmarked: first the text before the
+// number, then the text after it.
+constexpr char kUnmarkedBefore[] = "nie \x86wiczy od ";
+constexpr char kUnmarkedAfter[] =
+    " dni lub d\x88u\xBE"
     "ej";
 // "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
 constexpr char kKnownLegend[] =
@@ -69,7 +73,7 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 // |name| in code page 852, cut or filled with spaces to |width| columns.
 std::string NameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfName(name);
+  std::string shown = Cp852OfUtf8(name);
   shown.resize(width, ' ');
   return shown;
 }
@@ -110,7 +114,7 @@ void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
   }
   PutBlankLines(1);
   if (marked)
-    PutLine(kMarkLegend);
+    PutLine(std::string(" ! ") + kUnmarkedBefore + std::to_string(kDaysUnmarked) + kUnmarkedAfter);
   PutLine(kKnownLegend);
 }
 
@@ -142,13 +146,13 @@ void PutWeakestFacts(const std::vector<LearnerRecord>& learners) {
 
 void PutFolderUnreadable(const std::string& folder) {
   PutText(kFolderUnreadable);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
 }
 
 // The line that names a file that could not be read and was skipped.
 void PutSkipped(const std::string& file) {
   PutText(kSkipped);
-  PutLine(Cp852OfName(file));
+  PutLine(Cp852OfUtf8(file));
 }
 
 }  // namespace
@@ -235,7 +239,7 @@ void PutClassReport(const std::string& folder, const ClassRecords& records, int3
                     Week week) {
   PutTitle(kClassTitle, today);
   PutText(kFolder);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
   PutBlankLines(1);
   if (records.learners.empty()) {
     PutLine(kNobody);
@@ -312,6 +316,6 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
     }
   }
   PutText(kNoSuchLearner);
-  PutLine(Cp852OfName(rest[1]));
+  PutLine(Cp852OfUtf8(rest[1]));
   return 1;
 }

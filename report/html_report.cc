@@ -130,7 +130,8 @@ std::string ClassTable(const ClassRecords& records, int32_t today, Week week) {
   }
   html += "</table>\n";
   if (marked)
-    html += "<p class=\"uwaga\">! nie ćwiczy od 7 dni lub dłużej</p>\n";
+    html += "<p class=\"uwaga\">! nie ćwiczy od " + std::to_string(kDaysUnmarked) +
+            " dni lub dłużej</p>\n";
   return html +
          "<p class=\"uwaga\">umie: działania w pudełku 3 lub wyższym, ze 100 do 10 × 10; "
          "zmiana, odpowiedzi i dni: w tygodniu " +

@@ -7,7 +7,7 @@
 
 namespace {
 
-// The texts in UTF-8, shown in code page 852 through Cp852OfName.
+// The texts in UTF-8, shown in code page 852 through Cp852OfUtf8.
 constexpr char kWeekTitle[] = " Tydzień ";
 constexpr char kWeekHead[] = "  umie  zmiana  odpowiedzi  dni  nie idzie";
 constexpr char kLearnerHead[] = "uczeń";
@@ -25,7 +25,7 @@ std::string Right(const std::string& text, size_t width) {
 }
 
 void PutUtf8Line(const std::string& text) {
-  PutLine(Cp852OfName(text));
+  PutLine(Cp852OfUtf8(text));
 }
 
 }  // namespace
@@ -44,11 +44,11 @@ void PutWeekRows(const std::vector<LearnerRecord>& learners, Week week) {
     return;
   }
   PutUtf8Line(kWeekTitle + DateOfDay(week.first) + " - " + DateOfDay(week.last) + ":");
-  std::string head = Cp852OfName(kLearnerHead);
+  std::string head = Cp852OfUtf8(kLearnerHead);
   head.resize(kNameWidth, ' ');
-  PutLine(" " + head + Cp852OfName(kWeekHead));
+  PutLine(" " + head + Cp852OfUtf8(kWeekHead));
   for (const LearnerRecord& learner : learners) {
-    std::string name = Cp852OfName(learner.name);
+    std::string name = Cp852OfUtf8(learner.name);
     name.resize(kNameWidth, ' ');
     LearnerProgress progress = ProgressOf(learner.memory, learner.history, week);
     if (!progress.has_history) {
