@@ -1,5 +1,7 @@
 #include "practice/learner_choice.h"
 
+#include <algorithm>
+
 #include "console/input_stream.h"
 #include "console/output.h"
 #include "console/output_stream.h"
@@ -60,6 +62,36 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
 }
 
+// At most this many rows of names, so that the heading, the names, an empty row and the prompt
+// stay on a screen of 24 rows under the title screen's last rows: 40 names in two columns.
+constexpr size_t kNameRows = 20;
+
+// |names| numbered from 1, down the first column, then the next, as many columns as it takes
+// to keep within kNameRows rows (at most four, 80 columns shared between them); a name longer
+// than its column is cut, a "~" at its end.
+void PutNamesInColumns(const std::vector<std::string>& names) {
+  size_t columns = std::min<size_t>((names.size() + kNameRows - 1) / kNameRows, 4);
+  if (columns == 0)
+    return;
+  size_t rows = (names.size() + columns - 1) / columns;
+  size_t column_width = static_cast<size_t>(kConsoleWidth) / columns;
+  size_t width = std::to_string(names.size()).size();
+  for (size_t row = 0; row < rows; ++row) {
+    std::string line;
+    for (size_t i = row; i < names.size(); i += rows) {
+      std::string number = std::to_string(i + 1);
+      std::string cell =
+          std::string(width - number.size(), ' ') + number + ". " + Cp852OfUtf8(names[i]);
+      if (columns > 1 && cell.size() > column_width - 1)
+        cell = cell.substr(0, column_width - 2) + "~";
+      if (i + rows < names.size())
+        cell.resize(column_width, ' ');
+      line += cell;
+    }
+    PutLine(line);
+  }
+}
+
 }  // namespace
 
 MemoryFile LearnerMemoryFile(const UserFolder& folder, const std::string& name) {
@@ -89,12 +121,7 @@ std::optional<MemoryFile> ChooseMemoryFile() {
 
 std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
   PutLine(kWhoPractises);
-  size_t width = std::to_string(names.size()).size();
-  for (size_t i = 0; i < names.size(); ++i) {
-    std::string number = std::to_string(i + 1);
-    PutText(std::string(width - number.size(), ' ') + number + ". ");
-    PutLine(Cp852OfUtf8(names[i]));
-  }
+  PutNamesInColumns(names);
   PutBlankLines(1);
   PutText(kNumberPrompt);
   for (;;) {

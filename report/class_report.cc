@@ -1,6 +1,7 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "console/output.h"
@@ -57,12 +58,11 @@ constexpr char kNoFolder[] =
     " Nie wiadomo, gdzie szuka\x86 pami\xA9"
     "ci (brak folderu domowego).";
 constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
-// "Składnia: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]"
-// "   albo: postepy [--od DATA] FOLDER IMIĘ"
-constexpr char kUsage[] =
-    " Sk\x88"
-    "adnia: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]";
-constexpr char kUsageOr[] = "    albo: postepy [--od DATA] FOLDER IMI\xA8";
+// For standard error, which is not converted to the terminal's character set as standard
+// output is: in letters every terminal shows as they are.
+constexpr char kUsageError[] =
+    "postepy: skladnia: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER] albo "
+    "postepy [--html] [--od DATA] FOLDER IMIE; pomoc: postepy -h\n";
 
 constexpr size_t kNameWidth = 24;
 constexpr size_t kHalfWidth = 40;  // each of the two columns of weakest facts
@@ -270,8 +270,7 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today, Week week) {
 int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   ReportOptions options;
   if (!ParseReportOptions(arguments, options)) {
-    PutLine(kUsage);
-    PutLine(kUsageOr);
+    std::fputs(kUsageError, stderr);
     return 2;
   }
   const std::vector<std::string>& rest = options.rest;
