@@ -17,7 +17,7 @@ namespace {
 // [--od DATA] [FOLDER]" / "albo: postepy [--html] [--od DATA] FOLDER IMIĘ" / "Pokazuje, co umie
 // każdy uczeń z folderu klasy (domyślnie folder pamięci vek i zif)," / "z IMIENIEM jednego ucznia i
 // jego tabelkę; --csv: tabele dla arkusza." /
-// "--csv-sep=,: CSV dla skryptów; --html: strona do druku; --od DATA: tydzień od DATA." /
+// "--csv-sep=,: CSV dla skryptów; --html: do druku; --od DATA: inny tydzień." /
 // "Więcej: man 6 postepy"
 void PutReportUsage() {
   PutLine("U\xBEycie: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]");
@@ -28,7 +28,7 @@ void PutReportUsage() {
       "ci vek i zif),");
   PutLine("z IMIENIEM jednego ucznia i jego tabelk\xA9; --csv: tabele dla arkusza.");
   PutLine(
-      "--csv-sep=,: CSV dla skrypt\xA2w; --html: strona do druku; --od DATA: tydzie\xE4 od DATA.");
+      "--csv-sep=,: CSV dla skrypt\xA2w; --html: do druku; --od DATA: inny tydzie\xE4.");
   PutLine(
       "Wi\xA9"
       "cej: man 6 postepy");
