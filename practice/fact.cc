@@ -6,8 +6,3 @@ std::string FactLabel(Fact fact) {
   return std::to_string(fact.a) + " x " + std::to_string(fact.b);
 }
 
-std::string FactCellLabel(Fact fact) {
-  if (fact.kind == FactKind::kDivision)
-    return std::to_string(fact.a * fact.b) + ":" + std::to_string(fact.a);
-  return FactLabel(fact);
-}

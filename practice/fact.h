@@ -62,7 +62,4 @@ constexpr int32_t AnswerOfFact(Fact fact) {
 /// (p = a * b).
 std::string FactLabel(Fact fact);
 
-/// |fact| as a spreadsheet keeps it as text, not a number or a date: "a x b", or "p:a".
-std::string FactCellLabel(Fact fact);
-
 #endif  // PRACTICE_FACT_H_

@@ -44,8 +44,3 @@ TEST(Fact, EverySlotHoldsOneFactAndComesBackToItself) {
   }
   EXPECT_EQ(slots.size(), static_cast<size_t>(kFactKinds * kSlotsPerKind));
 }
-
-TEST(Fact, ASpreadsheetCellKeepsTheLabelAsText) {
-  EXPECT_EQ(FactCellLabel({FactKind::kDivision, 8, 7}), "56:8");
-  EXPECT_EQ(FactCellLabel({FactKind::kMultiplication, 7, 8}), "7 x 8");
-}

@@ -190,7 +190,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   Deck deck = NewDeck(range, kinds);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
+  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()), *count);
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseFact(DealFact(deck), round);

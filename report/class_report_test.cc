@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "practice/testing/memory_with.h"
+#include "report/class_csv.h"
+#include "report/progress.h"
 
 namespace {
 
@@ -99,16 +101,6 @@ TEST(ClassReport, DaysAsDates) {
   }
 }
 
-TEST(ClassReport, CsvFieldsWithCommasAndQuotesAreQuoted) {
-  ClassRecords records;
-  records.learners = {Learner("Kowalska, Ala", Memory{}), Learner("Ola \"Mała\"", Memory{})};
-  std::string csv = ClassCsv(records, 20796);
-  EXPECT_NE(csv.find("\r\n\"Kowalska, Ala\",0,0,100,,tak\r\n\"Ola \"\"Mała\"\"\",0,0,100,,tak\r\n"),
-            std::string::npos);
-  EXPECT_NE(csv.find(",\"Kowalska, Ala\",\"Ola \"\"Mała\"\"\"\r\n1 x 1,0,0,,0,0\r\n"),
-            std::string::npos);
-}
-
 TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("class_report_test_" + std::to_string(getpid()));
@@ -157,11 +149,13 @@ TEST(ClassReport, DivisionsAmongTheWeakestAndInTheCsvWhereAnyonePractisedThem) {
     order.push_back(fact.index);
   EXPECT_EQ(order, (std::vector<int32_t>{k56by8, MemoryIndex({7, 8})}));
   // Its row after the 100 products', labelled as text a spreadsheet keeps; none without it.
-  std::string csv = ClassCsv(records, 20796);
-  EXPECT_NE(csv.find("\r\n10 x 10,0,0,,0,0\r\n1:1,0,0,,0,0\r\n"), std::string::npos);
-  EXPECT_NE(csv.find("\r\n56:8,1,1,1.00,1,0\r\n"), std::string::npos);
+  std::string csv = ClassCsv(records, 20796, WeekEndingOn(20796), kScriptCsv);
+  EXPECT_NE(csv.find("\r\n10 x 10,0,0,,0,0\r\n1 : 1,0,0,,0,0\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("\r\n56 : 8,1,1,1.00,1,0\r\n"), std::string::npos);
+  EXPECT_NE(ClassCsv(records, 20796, WeekEndingOn(20796), kSpreadsheetCsv).find("\r\n56:8;1;1;1,00;1;0\r\n"),
+            std::string::npos);
   records.learners[0].memory.facts[static_cast<size_t>(k56by8)] = FactMemory{};
-  csv = ClassCsv(records, 20796);
+  csv = ClassCsv(records, 20796, WeekEndingOn(20796), kScriptCsv);
   EXPECT_NE(csv.find("\r\n10 x 10,0,0,,0,0\r\n"), std::string::npos);
-  EXPECT_EQ(csv.find(":"), std::string::npos);
+  EXPECT_EQ(csv.find(" : "), std::string::npos);
 }
