@@ -12,6 +12,7 @@ struct OutputDevice {
   bool convert;           // the text is shown in another character set than code page 852
   TerminalKind terminal;  // how the console effects are drawn there
   CharsetTable shown;     // with |convert|: how each byte from 0x80 up is shown
+  bool utf8 = false;      // with |convert|: the character set is UTF-8
 };
 
 /// Looks at standard output (once, at the first write): a pipe or a file takes the stored

@@ -19,8 +19,11 @@ OutputDevice FindOutputDevice() {
   device.terminal = RecogniseTerminal(
       device.convert,
       {getenv("TERM"), getenv("TMUX"), getenv("STY"), getenv("TILIX_ID"), getenv("NO_COLOR")});
-  if (device.convert)
-    device.shown = BuildCharsetTable(LocaleCodeset());
+  if (device.convert) {
+    std::string codeset = LocaleCodeset();
+    device.shown = BuildCharsetTable(codeset);
+    device.utf8 = codeset == "UTF-8";
+  }
   return device;
 }
 

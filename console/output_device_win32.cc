@@ -35,6 +35,7 @@ OutputDevice FindOutputDevice() {
   bool console = GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode);
   UINT code_page = console ? GetConsoleOutputCP() : 852;
   device.convert = console && code_page != 852;
+  device.utf8 = device.convert && code_page == CP_UTF8;
   // The interpreter's own "cls" and "color" draw the effects here.
   device.terminal = TerminalKind::kNone;
   if (device.convert) {
