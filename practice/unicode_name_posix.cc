@@ -9,10 +9,9 @@ namespace {
 // |name| mapped by utf8proc with |options|; |name| itself where it is no UTF-8.
 std::string Mapped(const std::string& name, int options) {
   utf8proc_uint8_t* mapped = nullptr;
-  utf8proc_ssize_t size =
-      utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(name.data()),
-                   static_cast<utf8proc_ssize_t>(name.size()), &mapped,
-                   static_cast<utf8proc_option_t>(UTF8PROC_STABLE | options));
+  utf8proc_ssize_t size = utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(name.data()),
+                                       static_cast<utf8proc_ssize_t>(name.size()), &mapped,
+                                       static_cast<utf8proc_option_t>(UTF8PROC_STABLE | options));
   if (size < 0)
     return name;
   std::string result(reinterpret_cast<const char*>(mapped), static_cast<size_t>(size));

@@ -22,8 +22,8 @@ bool Wide(const std::string& text, std::wstring& wide) {
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty())
     return std::string();
-  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                 nullptr, nullptr);
   std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size,

@@ -168,6 +168,7 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
 FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole) {
   text.clear();
   whole = true;
+  // Without waiting, as ReadStateFile: a pipe in the file's place is no file.
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR)
@@ -177,10 +178,13 @@ FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text,
                                                                     : FileRead::kUnreadable;
   }
   struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    bool other = fstat(fd, &info) == 0;
+  if (fstat(fd, &info) != 0) {
     close(fd);
-    return other ? FileRead::kNotAFile : FileRead::kUnreadable;
+    return FileRead::kUnreadable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    close(fd);
+    return FileRead::kNotAFile;
   }
   char buffer[4096];
   while (text.size() <= limit) {
