@@ -59,7 +59,7 @@ constexpr char kUsage[] =
 
 // The CSV's texts, in UTF-8.
 constexpr char kCsvLearnersHead[] =
-    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej";
+    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej,na liście uczniów";
 constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
 constexpr char kCsvSkipped[] = "pominięty plik";
 
@@ -300,12 +300,14 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
 std::string ClassCsv(const ClassRecords& records, int32_t today) {
   const std::string kEnd = "\r\n";
   std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kEnd;
+  bool list_used = records.list.state == ListState::kUsed;
   for (const LearnerRecord& learner : records.learners) {
     LearnerSums sums = SumLearner(learner.memory);
     csv += CsvField(learner.name) + "," + std::to_string(sums.known) + "," +
            std::to_string(sums.in_box_one) + "," + std::to_string(sums.never_asked) + "," +
            (sums.last_day < 0 ? "" : IsoDateOfDay(sums.last_day)) + "," +
-           (NotPractisedLately(sums, today) ? "tak" : "nie") + kEnd;
+           (NotPractisedLately(sums, today) ? "tak" : "nie") + "," +
+           (list_used ? (learner.listed ? "tak" : "nie") : "") + kEnd;
   }
   csv += kEnd + kCsvFactsHead;
   for (const LearnerRecord& learner : records.learners)

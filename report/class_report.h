@@ -60,8 +60,8 @@ void PutClassReport(const std::string& folder, const ClassRecords& records, int3
 /// One learner's row and grid, as vek draws it.
 void PutLearnerReport(const LearnerRecord& learner, int32_t today);
 
-/// The learners' table and the facts' table (each fact's standing and every learner's box)
-/// as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends.
+/// The learners' table (with whether each is on the class list, where one is used) and the
+/// facts' table (each fact's standing and every learner's box) as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends.
 std::string ClassCsv(const ClassRecords& records, int32_t today);
 
 /// postepy with |arguments| ([--csv] [FOLDER], or FOLDER NAME) on day |today|: the exit code.

@@ -117,10 +117,11 @@ TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
   Finished run = Report({"--csv", klasa.named});
   EXPECT_TRUE(ExitedWithZero(run.status));
   std::string expected =
-      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej\r\n"
-      "Ala,2,2,96,2026-12-09,nie\r\n"
-      "Łucja,1,1,97,2026-12-01,tak\r\n"
-      "Zosia,0,0,100,,tak\r\n"
+      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej,"
+      "na liście uczniów\r\n"
+      "Ala,2,2,96,2026-12-09,nie,tak\r\n"
+      "Łucja,1,1,97,2026-12-01,tak,tak\r\n"
+      "Zosia,0,0,100,,tak,tak\r\n"
       "\r\n"
       "działanie,pudełko 1,zapytanych,średnie pudełko,Ala,Łucja,Zosia\r\n";
   const std::map<std::string, std::string> kAsked = {{"2 x 2", "0,1,5.00,5,0,0"},
@@ -213,6 +214,13 @@ TEST(ReportThroughAPipe, TheListsFaultsOnTopAndWhoLeftTheClassBelowIt) {
             std::string::npos);
   Finished ala = Report({klasa.named, "a"});
   EXPECT_NE(ala.output.find(Screen("\n ALA    ")), std::string::npos) << ala.output;
+
+  // In the CSV, whether each learner is on the list.
+  Finished csv = Report({"--csv", klasa.named});
+  EXPECT_NE(csv.output.find("\r\nALA,2,2,96,2026-12-09,nie,tak\r\nZosia,0,0,100,,tak,tak\r\n"
+                            "Łucja,1,1,97,2026-12-01,tak,nie\r\n"),
+            std::string::npos)
+      << csv.output;
 }
 
 TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
