@@ -120,5 +120,5 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
       return {bytes.empty() ? CommandEffect::kDrawNothing : CommandEffect::kWriteBytes, bytes};
     }
   }
-  return {CommandEffect::kStartProgram, {}};
+  return {CommandEffect::kNotAnEffect, {}};
 }

@@ -40,7 +40,7 @@ TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& envi
 /// What a command line comes to on a terminal of some kind.
 struct CommandEffect {
   enum Action {
-    kStartProgram,  // no console effect: a program to start through the command interpreter
+    kNotAnEffect,   // not a console effect: nothing to draw
     kDrawNothing,   // a console effect that this kind of terminal does not draw
     kWriteBytes,    // a console effect, drawn by writing |bytes| into the output stream
   } action;

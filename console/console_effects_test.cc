@@ -14,7 +14,7 @@ constexpr const char* kEffectCommands[] = {"cls", "color 07", "color 0C"};
 
 std::string Bytes(TerminalKind kind, std::string_view command) {
   CommandEffect effect = ConsoleEffectOf(kind, command);
-  return effect.action == CommandEffect::kStartProgram ? std::string("(not an effect)")
+  return effect.action == CommandEffect::kNotAnEffect ? std::string("(not an effect)")
                                                         : std::string(effect.bytes);
 }
 

@@ -56,7 +56,8 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   size_t end = row.size();
   while (end > start && IsSpaceByte(static_cast<unsigned char>(row[end - 1])))
     --end;
-  int32_t number = end > start ? ParseAnswer(std::string_view(row).substr(start, end - start)) : -1;
+  int32_t number =
+      end > start ? NumberOfWord(std::string_view(row).substr(start, end - start)) : -1;
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
 }
 
@@ -148,7 +149,7 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
 }
 
 void PutName(const std::string& name) {
-  PutUtf8Text(name, Cp852OfName(name));
+  PutUtf8Text(name, Cp852OfUtf8(name));
 }
 
 void PutClassListLines(const ClassList& list) {

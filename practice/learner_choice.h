@@ -32,7 +32,7 @@ std::optional<MemoryFile> ChooseMemoryFile();
 std::optional<size_t> AskLearner(const std::vector<std::string>& names);
 
 /// Writes |name| (UTF-8) in the terminal's character set: as written on a UTF-8 terminal,
-/// else in code page 852 (Cp852OfName).
+/// else in code page 852 (Cp852OfUtf8).
 void PutName(const std::string& name);
 
 /// Writes the lines of ClassListLines(list), each ended.

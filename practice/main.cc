@@ -1,5 +1,6 @@
 // The entry of a practice program. Built once per program, with RANGE (the largest factor)
-// and VERSION_SUFFIX (the end of its version text: a slash and the program's name).
+// VERSION_SUFFIX (the end of its version text: a slash and the program's name) and
+// PROGRAM_NAME (the name its messages give).
 
 #include <cstdio>
 #include <optional>
@@ -13,7 +14,7 @@
 #include "practice/table_arguments.h"
 
 int main(int argc, char** argv) {
-  const std::string name = VERSION_SUFFIX + 1;
+  const std::string name = PROGRAM_NAME;
   PracticeArguments arguments =
       ReadPracticeArguments(std::vector<std::string>(argv + (argc > 0), argv + argc), RANGE);
   if (arguments.read == ArgumentsRead::kBad) {

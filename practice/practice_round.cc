@@ -80,7 +80,7 @@ void KeepTheRest(RoundMemory& round) {
     return;
   }
   PutText(kNotKept);
-  PutLine(Cp852OfName(round.file.path));
+  PutLine(Cp852OfUtf8(round.file.path));
 }
 
 // Asks |question| until it is answered right. False when input ends first.
@@ -174,7 +174,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   if (!count)
     return;
 
-  SeedGenerator(ClockSeconds());
+  SeedGenerator(WallClockSecondsLow32());
   RoundMemory round{memory_file, true, {}, {}};
   round.may_keep = LoadMemory(memory_file, round.memory);
   Deck deck = NewDeck(range);

@@ -25,7 +25,9 @@ void PutFactor(int32_t factor) {
 }  // namespace
 
 char ShadeOfBox(int32_t box) {
-  static const char kShades[] = {' ', '\xB0', '\xB1', '\xB2', '\xDB', '\xDB'};
+  // One shade for each box from 0 (never asked) to the top one.
+  static constexpr char kShades[] = {' ', '\xB0', '\xB1', '\xB2', '\xDB', '\xDB'};
+  static_assert(sizeof kShades == kTopBox + 1, "one shade for each box, 0 to kTopBox");
   return box >= 0 && box <= kTopBox ? kShades[box] : ' ';
 }
 

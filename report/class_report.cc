@@ -1,15 +1,16 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <string>
 
 #include "console/output.h"
 #include "console/output_stream.h"
 #include "practice/class_list.h"
 #include "practice/fact.h"
 #include "practice/learner_choice.h"
-#include "practice/unicode_name.h"
 #include "practice/memory_store.h"
 #include "practice/table_grid.h"
+#include "practice/unicode_name.h"
 
 namespace {
 
@@ -22,9 +23,14 @@ constexpr char kLearnerHead[] = "ucze\xE4";  // "uczeń"
 constexpr char kColumnsHead[] = "  umie  pude\x88ko 1  nie pad\x88o    ostatnio";
 constexpr char kNever[] = "nigdy";
 constexpr char kMark[] = "  !";
-constexpr char kMarkLegend[] =
-    " ! nie \x86wiczy od 7 dni lub d\x88u\xBE"
+// "nie ćwiczy od 7 dni lub dłużej", built around kDaysUnmarked: first the text before the
+// number, then the text after it.
+constexpr char kUnmarkedBefore[] = "nie \x86wiczy od ";
+constexpr char kUnmarkedAfter[] =
+    " dni lub d\x88u\xBE"
     "ej";
+constexpr char kCsvUnmarkedBefore[] = "nie ćwiczy od ";
+constexpr char kCsvUnmarkedAfter[] = " dni lub dłużej";
 // "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
 constexpr char kKnownLegend[] =
     " umie: dzia\x88"
@@ -59,8 +65,8 @@ constexpr char kUsage[] =
     "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
 
 // The CSV's texts, in UTF-8.
-constexpr char kCsvLearnersHead[] =
-    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej,na liście uczniów";
+constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
+constexpr char kCsvListed[] = ",na liście uczniów";
 constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
 constexpr char kCsvSkipped[] = "pominięty plik";
 
@@ -74,7 +80,7 @@ std::string RightAligned(const std::string& text, size_t width) {
 // Writes |name| in the terminal's character set, cut or filled with spaces to |width|
 // columns: one column for each character.
 void PutNameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfName(name);
+  std::string shown = Cp852OfUtf8(name);
   size_t end = 0;  // of the first |width| characters of |name|
   for (size_t count = 0; end < name.size() && count < width; ++count) {
     ++end;
@@ -136,7 +142,7 @@ void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
   }
   PutBlankLines(1);
   if (marked)
-    PutLine(kMarkLegend);
+    PutLine(std::string(" ! ") + kUnmarkedBefore + std::to_string(kDaysUnmarked) + kUnmarkedAfter);
   PutLine(kKnownLegend);
 }
 
@@ -301,7 +307,8 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
 
 std::string ClassCsv(const ClassRecords& records, int32_t today) {
   const std::string kEnd = "\r\n";
-  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kEnd;
+  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kCsvUnmarkedBefore +
+                    std::to_string(kDaysUnmarked) + kCsvUnmarkedAfter + kCsvListed + kEnd;
   bool list_used = records.list.state == ListState::kUsed;
   for (const LearnerRecord& learner : records.learners) {
     LearnerSums sums = SumLearner(learner.memory);
@@ -316,8 +323,8 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
     csv += "," + CsvField(learner.name);
   csv += kEnd;
   for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
-           "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
+    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) + "," +
+           std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
     csv += kEnd;
