@@ -122,3 +122,8 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
   }
   return {CommandEffect::kNotAnEffect, {}};
 }
+
+bool TakesWindowSize(TerminalKind kind) {
+  // NO_COLOR hides which terminal it is, the Linux console among them: not asked there.
+  return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix;
+}

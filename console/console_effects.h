@@ -50,4 +50,10 @@ struct CommandEffect {
 /// What the console command |command| comes to on a terminal of kind |kind|.
 CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command);
 
+/// True when a terminal of kind |kind| may be asked to resize its window (CSI 8 ; rows ;
+/// columns t): GNOME Terminal and the other VTE terminals (Tilix among them) and xfce4-terminal
+/// honour it, xterm and Konsole ignore it harmlessly. Never inside tmux or GNU screen (the
+/// window is theirs, not the pane's), nor on the Linux console, which would show it.
+bool TakesWindowSize(TerminalKind kind);
+
 #endif  // CONSOLE_CONSOLE_EFFECTS_H_

@@ -3,6 +3,7 @@
 #define CONSOLE_OUTPUT_DEVICE_H_
 
 #include <cstddef>
+#include <string>
 
 #include "console/charset.h"
 #include "console/console_effects.h"
@@ -13,6 +14,7 @@ struct OutputDevice {
   TerminalKind terminal;  // how the console effects are drawn there
   CharsetTable shown;     // with |convert|: how each byte from 0x80 up is shown
   bool utf8 = false;      // with |convert|: the character set is UTF-8
+  std::string preamble;   // written once, before the first text (a byte order mark)
 };
 
 /// Looks at standard output (once, at the first write): a pipe or a file takes the stored

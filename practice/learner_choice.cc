@@ -1,5 +1,7 @@
 #include "practice/learner_choice.h"
 
+#include <algorithm>
+
 #include "console/input_stream.h"
 #include "console/key_wait.h"
 #include "console/output.h"
@@ -61,6 +63,40 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
 }
 
+// At most this many rows of names, so that the heading, the names, an empty row and the prompt
+// stay on a screen of 24 rows under the title screen's last rows: 40 names in two columns.
+constexpr size_t kNameRows = 20;
+
+// |names| numbered from 1, down the first column, then the next, as many columns as it takes
+// to keep within kNameRows rows (at most four, 80 columns shared between them); a name longer
+// than its column is cut, a "~" at its end.
+void PutNamesInColumns(const std::vector<std::string>& names) {
+  size_t columns = std::min<size_t>((names.size() + kNameRows - 1) / kNameRows, 4);
+  if (columns == 0)
+    return;
+  size_t rows = (names.size() + columns - 1) / columns;
+  size_t column_width = static_cast<size_t>(kConsoleWidth) / columns;
+  size_t width = std::to_string(names.size()).size();
+  for (size_t row = 0; row < rows; ++row) {
+    for (size_t i = row; i < names.size(); i += rows) {
+      std::string number = std::to_string(i + 1);
+      std::string prefix = std::string(width - number.size(), ' ') + number + ". ";
+      size_t length = Cp852OfUtf8(names[i]).size();  // in characters, one column each
+      bool cut = columns > 1 && prefix.size() + length > column_width - 1;
+      PutText(prefix);
+      size_t used = prefix.size() + PutNameCut(names[i], cut ? column_width - 2 - prefix.size()
+                                                             : length);
+      if (cut) {
+        PutText("~");
+        ++used;
+      }
+      if (i + rows < names.size())
+        PutText(std::string(column_width - used, ' '));
+    }
+    EndLine();
+  }
+}
+
 }  // namespace
 
 MemoryFile LearnerMemoryFile(const UserFolder& folder, const std::string& name) {
@@ -96,15 +132,7 @@ std::optional<MemoryFile> ChooseMemoryFile() {
 
 std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
   PutLine(kWhoPractises);
-  size_t width = std::to_string(names.size()).size();
-  auto put_numbered = [&](size_t i) {
-    std::string number = std::to_string(i + 1);
-    PutText(std::string(width - number.size(), ' ') + number + ". ");
-    PutName(names[i]);
-    EndLine();
-  };
-  for (size_t i = 0; i < names.size(); ++i)
-    put_numbered(i);
+  PutNamesInColumns(names);
   PutBlankLines(1);
   PutText(kNumberPrompt);
   for (;;) {
@@ -137,8 +165,11 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
     PutBlankLines(1);
     if (started.size() > 1) {
       PutLine(kSeveralNames);
-      for (size_t i : started)
-        put_numbered(i);
+      for (size_t i : started) {
+        PutText(std::to_string(i + 1) + ". ");
+        PutName(names[i]);
+        EndLine();
+      }
       EndLine();
     } else {
       PutLine(number ? kNoSuchNumber : kNoSuchName);
@@ -150,6 +181,19 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
 
 void PutName(const std::string& name) {
   PutUtf8Text(name, Cp852OfUtf8(name));
+}
+
+size_t PutNameCut(const std::string& name, size_t count) {
+  std::string shown = Cp852OfUtf8(name);
+  size_t end = 0;  // of the first |count| characters of |name|
+  for (size_t written = 0; end < name.size() && written < count; ++written) {
+    ++end;
+    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+      ++end;
+  }
+  shown.resize(std::min(shown.size(), count));
+  PutUtf8Text(std::string_view(name).substr(0, end), shown);
+  return shown.size();
 }
 
 void PutClassListLines(const ClassList& list) {

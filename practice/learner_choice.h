@@ -35,6 +35,10 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names);
 /// else in code page 852 (Cp852OfUtf8).
 void PutName(const std::string& name);
 
+/// Writes the first |count| characters of |name| as PutName does; returns how many it wrote,
+/// one column each.
+size_t PutNameCut(const std::string& name, size_t count);
+
 /// Writes the lines of ClassListLines(list), each ended.
 void PutClassListLines(const ClassList& list);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "console/output.h"
 #include "console/title_screen.h"
 #include "console/version.h"
 #include "practice/learner_choice.h"
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
   }
   if (arguments.read == ArgumentsRead::kUsage) {
     PutPracticeUsage(name, RANGE);
+    return 0;
+  }
+  if (arguments.read == ArgumentsRead::kVersion) {
+    PutLine(TABLICZKA_VERSION_TEXT);
     return 0;
   }
   PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);

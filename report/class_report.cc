@@ -1,6 +1,7 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "console/output.h"
@@ -59,10 +60,10 @@ constexpr char kNoFolder[] =
 // "Nie ma ich na liście uczniów:"
 constexpr char kNotListed[] = " Nie ma ich na li\x98\x63ie uczni\xA2w:";
 constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
-// "Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ"
-constexpr char kUsage[] =
-    " Sk\x88"
-    "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
+// For standard error, which is not converted to the terminal's character set as standard
+// output is: in letters every terminal shows as they are.
+constexpr char kUsageError[] =
+    "postepy: skladnia: postepy [--csv] [FOLDER] albo postepy FOLDER IMIE; pomoc: postepy -h\n";
 
 // The CSV's texts, in UTF-8.
 constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
@@ -80,16 +81,7 @@ std::string RightAligned(const std::string& text, size_t width) {
 // Writes |name| in the terminal's character set, cut or filled with spaces to |width|
 // columns: one column for each character.
 void PutNameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfUtf8(name);
-  size_t end = 0;  // of the first |width| characters of |name|
-  for (size_t count = 0; end < name.size() && count < width; ++count) {
-    ++end;
-    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
-      ++end;
-  }
-  shown.resize(std::min(shown.size(), width));
-  PutUtf8Text(std::string_view(name).substr(0, end), shown);
-  PutText(std::string(width - shown.size(), ' '));
+  PutText(std::string(width - PutNameCut(name, width), ' '));
 }
 
 // The mean box of |fact| rounded to |places| decimal places, with |point| between.
@@ -341,7 +333,7 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   bool csv = !arguments.empty() && arguments[0] == "--csv";
   std::vector<std::string> rest(arguments.begin() + (csv ? 1 : 0), arguments.end());
   if (rest.size() > (csv ? 1u : 2u) || (!rest.empty() && rest[0].rfind("--", 0) == 0)) {
-    PutLine(kUsage);
+    std::fputs(kUsageError, stderr);
     return 2;
   }
   std::string folder = rest.empty() ? MemoryFolder().path : rest[0];
