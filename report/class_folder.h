@@ -22,9 +22,9 @@ struct LearnerRecord {
 };
 
 struct ClassRecords {
-  ClassList list;  // the class list as read, with what is wrong with it
   std::vector<LearnerRecord> learners;
   std::vector<std::string> unreadable;  // files that could not be read, skipped
+  ClassList list = {};  // the class list as read, with what is wrong with it
 };
 
 /// The learner's name a report shows for the account's own memory: its file's name.
