@@ -4,6 +4,7 @@
 
 #include "practice/class_list.h"
 #include "practice/memory_store.h"
+#include "practice/unicode_name.h"
 #include "store/state_file.h"
 
 namespace {
@@ -34,38 +35,27 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
     return false;
   std::sort(files.begin(), files.end());
 
+  records.list = ReadClassList(folder);
+  bool list_used = records.list.state == ListState::kUsed;
   std::vector<LearnerRecord> found;
-  std::vector<std::string> folds;  // of the listed names, in the list's order
-  std::string text;
-  if (ReadStateFile(FileInFolder(UserFolder{folder, folder}, kClassListName), text) ==
-      FileRead::kRead) {
-    for (const std::string& name : ParseClassList(text)) {
-      if (!CanBeFileName(name) ||
-          std::find(folds.begin(), folds.end(), FoldCase(name)) != folds.end())
-        continue;
-      folds.push_back(FoldCase(name));
-      found.push_back(LearnerRecord{name, LearnerFileName(name), false, {}, {}});
-    }
+  for (const std::string& name : records.list.names) {
+    std::string file = LearnerFileName(StoredLearnerName(files, name));
+    found.push_back(LearnerRecord{name, file, false, {}, {}});
   }
-  // A file of a listed learner, also under another case (a folder shared from a system whose
-  // file names ignore it), is that learner's; any other learner's file is a learner too.
   size_t listed_count = found.size();
-  auto in_folder = [&](const std::string& file) {
-    return std::binary_search(files.begin(), files.end(), file);
-  };
   for (const std::string& file : files) {
     std::string name;
-    if (!LearnerOfFileName(file, name))
+    if (!LearnerOfFileName(file, name) ||
+        std::any_of(found.begin(), found.begin() + static_cast<ptrdiff_t>(listed_count),
+                    [&](const LearnerRecord& listed) { return listed.file == file; }))
       continue;
-    size_t listed =
-        static_cast<size_t>(std::find(folds.begin(), folds.end(), FoldCase(name)) - folds.begin());
-    if (listed < listed_count && (file == found[listed].file || !in_folder(found[listed].file)))
-      found[listed].file = file;
-    else
-      found.push_back(LearnerRecord{name, file, false, {}, {}});
+    found.push_back(LearnerRecord{name, file, false, {}, {}});
+    found.back().listed = !list_used;
   }
-  if (std::find(files.begin(), files.end(), kMemoryFileName) != files.end())
+  if (std::find(files.begin(), files.end(), kMemoryFileName) != files.end()) {
     found.push_back(LearnerRecord{kOwnMemoryName, kMemoryFileName, false, {}, {}});
+    found.back().listed = !list_used;
+  }
 
   for (LearnerRecord& record : found) {
     if (ReadLearner(folder, record))
@@ -77,9 +67,12 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
 }
 
 const LearnerRecord* FindLearner(const ClassRecords& records, const std::string& name) {
+  std::vector<std::string> names;
   for (const LearnerRecord& record : records.learners) {
-    if (FoldCase(record.name) == FoldCase(name))
+    if (SameName(record.name, name))
       return &record;
+    names.push_back(record.name);
   }
-  return nullptr;
+  std::vector<size_t> started = NamesStartedBy(names, name);
+  return started.size() == 1 ? &records.learners[started[0]] : nullptr;
 }

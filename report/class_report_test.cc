@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/class_list.h"
 #include "practice/testing/memory_with.h"
 
 namespace {
@@ -128,6 +129,40 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   EXPECT_EQ(records.unreadable, std::vector<std::string>{"practice-Ewa.txt"});
   EXPECT_EQ(FindLearner(records, "KUBA"), &records.learners[2]);
   EXPECT_EQ(FindLearner(records, "Ewa"), nullptr);
+  std::vector<bool> listed;
+  for (const LearnerRecord& learner : records.learners)
+    listed.push_back(learner.listed);
+  EXPECT_EQ(listed, (std::vector<bool>{true, true, false, false})) << "Kuba left the class";
+  EXPECT_EQ(ClassListLines(records.list),
+            (std::vector<std::string>{
+                " uczniowie.txt, wiersz 2: \"Ola/Ela\" nie może być nazwą pliku; pominięte.",
+                " uczniowie.txt, wiersz 4: \"ALA\" powtarza imię z wiersza 3 (\"ala\"); pominięte."}));
+
+  // The list mended, in Windows-1250: a name in capitals, one whose memory a Mac named
+  // decomposed; the memories found under the names written before, none merged into another's
+  // row.
+  write("uczniowie.txt", "KUBA\r\nZosia\r\n\xAF\xF3\xB3w\r\n");
+  write("practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt", kFact);
+  ASSERT_TRUE(ReadClassFolder(dir.string(), records));
+  names.clear();
+  files.clear();
+  listed.clear();
+  for (const LearnerRecord& learner : records.learners) {
+    names.push_back(learner.name);
+    files.push_back(learner.file);
+    listed.push_back(learner.listed);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"KUBA", "Zosia", "Żółw", "Ala", "practice.txt"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"practice-Kuba.txt", "practice-Zosia.txt",
+                                             "practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt",
+                                             "practice-Ala.txt", "practice.txt"}));
+  EXPECT_EQ(listed, (std::vector<bool>{true, true, true, false, false}));
+  EXPECT_TRUE(ClassListLines(records.list).empty());
+  EXPECT_EQ(FindLearner(records, "zol"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "Z\xCC\x87\xC3\xB3\xC5\x82w"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "ZOSIA"), &records.learners[1]);
+  EXPECT_EQ(FindLearner(records, "Ola"), nullptr);
+  EXPECT_EQ(FindLearner(records, "z"), nullptr) << "two names start so";
   std::filesystem::remove_all(dir);
   EXPECT_FALSE(ReadClassFolder(dir.string(), records));
 }

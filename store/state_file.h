@@ -60,6 +60,10 @@ bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names)
 /// file's place is kNotAFile at once.
 FileRead ReadStateFile(const std::string& path, std::string& text);
 
+/// Reads file |path| as ReadStateFile does, but a file larger than |limit| bytes is read up to
+/// |limit| of them, |whole| then false: a list a person wrote, read as far as it can be used.
+FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole);
+
 struct StateLock;
 
 /// Lets the lock go, where it is held.

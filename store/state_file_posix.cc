@@ -165,6 +165,46 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   return FileRead::kRead;
 }
 
+FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole) {
+  text.clear();
+  whole = true;
+  // Without waiting, as ReadStateFile: a pipe in the file's place is no file.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR)
+      return FileRead::kMissing;
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) ? FileRead::kNotAFile
+                                                                    : FileRead::kUnreadable;
+  }
+  struct stat info;
+  if (fstat(fd, &info) != 0) {
+    close(fd);
+    return FileRead::kUnreadable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    close(fd);
+    return FileRead::kNotAFile;
+  }
+  char buffer[4096];
+  while (text.size() <= limit) {
+    ssize_t got = RetryOnInterrupt([&] { return read(fd, buffer, sizeof buffer); });
+    if (got < 0) {
+      close(fd);
+      return FileRead::kUnreadable;
+    }
+    if (got == 0)
+      break;
+    text.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  if (text.size() > limit) {
+    text.resize(limit);
+    whole = false;
+  }
+  return FileRead::kRead;
+}
+
 bool LockStateFile(const std::string& path, StateLock& lock) {
   std::string lock_path = path + ".lock";
   // A lock file deleted or replaced while this program waited for it locks nothing: another

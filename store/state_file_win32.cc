@@ -129,6 +129,39 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   return ok ? FileRead::kRead : FileRead::kUnreadable;
 }
 
+FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole) {
+  text.clear();
+  whole = true;
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      return FileRead::kMissing;
+    // A spreadsheet that has the file open shares it with no one: a sharing violation.
+    return IsDirectory(path) ? FileRead::kNotAFile : FileRead::kUnreadable;
+  }
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return FileRead::kNotAFile;
+  }
+  char buffer[4096];
+  DWORD got = 0;
+  bool ok = true;
+  while (text.size() <= limit && (ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) &&
+         got > 0)
+    text.append(buffer, got);
+  CloseHandle(file);
+  if (!ok)
+    return FileRead::kUnreadable;
+  if (text.size() > limit) {
+    text.resize(limit);
+    whole = false;
+  }
+  return FileRead::kRead;
+}
+
 bool LockStateFile(const std::string& path, StateLock& lock) {
   std::string lock_path = path + ".lock";
   // A lock file deleted or replaced while this program waited for it locks nothing: taken

@@ -163,9 +163,11 @@ TEST(PracticeMemoryThroughAPipe, ANumberNotOnTheListIsAskedAgainAndInputThatEnds
   WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nŁucja\n");
   Finished run = Practise("zif_fixed_clock", "3\n\n0\nOla\n2\n" + kZifInput, klasa.place);
   ASSERT_TRUE(ExitedWithZero(run.status));
-  EXPECT_EQ(run.output, ZifFirstRunOutput("", kZifGrid,
-                                          WhoPractises("Łucja", kAskedAgain + kAskedAgain +
-                                                                    kAskedAgain + kAskedAgain)));
+  EXPECT_EQ(run.output,
+            ZifFirstRunOutput("", kZifGrid,
+                              WhoPractises("Łucja", kAskedAgain + kAskedAgain + kAskedAgain +
+                                                        "\n Nie ma takiego imienia !\n\n"
+                                                        " Twój numer ? ")));
   EXPECT_EQ(ReadFile(klasa.dir + "/practice-Łucja.txt"), kZifMemory);
 
   // Input that ends at the question: no round, the closing screen, exit code 0, nothing kept.
@@ -184,25 +186,67 @@ TEST(PracticeMemoryThroughAPipe, ANumberNotOnTheListIsAskedAgainAndInputThatEnds
   }
 }
 
-TEST(PracticeMemoryThroughAPipe, AListWithANameThatCannotBeAFileIsSaidAndLeftAside) {
+TEST(PracticeMemoryThroughAPipe, EachFaultOfTheListIsSaidAndTheRestOfItUsed) {
   const struct {
     std::string list;
     std::string said;
   } kCases[] = {
-      {"Ala\nOla/Ela\n",
-       " uczniowie.txt: \"Ola/Ela\" nie może być nazwą pliku; lista pominięta.\n"},
-      {"Łucja\nAla\nŁUCJA\n",
-       " uczniowie.txt: \"Łucja\" i \"ŁUCJA\" różnią się tylko wielkością "
-       "liter; lista pominięta.\n"},
+      {"Ala\nOla/Ela\nŁucja\n",
+       " uczniowie.txt, wiersz 2: \"Ola/Ela\" nie może być nazwą pliku; pominięte.\n"},
+      {"Ala\nŁucja\nŁUCJA\n",
+       " uczniowie.txt, wiersz 3: \"ŁUCJA\" powtarza imię z wiersza 2 (\"Łucja\"); pominięte.\n"},
+      {std::string("\xFF\xFE" "A\0l\0a\0\r\0\n\0\x41\x01u\0" "c\0j\0" "a\0\r\0\n\0", 24),
+       ""},  // UTF-16, as Notepad saves it
+      {"Ala\r\n\xA3ucja\r\n", ""},  // Windows-1250
   };
   for (const auto& c : kCases) {
     ClassPlace klasa = NewClassPlace();
     WriteFile(klasa.dir + "/uczniowie.txt", c.list);
-    Finished run = Practise("zif_fixed_clock", kZifInput, klasa.place);
+    Finished run = Practise("zif_fixed_clock", "2\n" + kZifInput, klasa.place);
     EXPECT_TRUE(ExitedWithZero(run.status)) << c.list;
-    EXPECT_EQ(run.output, ZifFirstRunOutput("", kZifGrid, c.said + "\n")) << c.list;
-    EXPECT_EQ(ReadFile(klasa.place.file), kZifMemory) << "the account's own memory";
+    EXPECT_EQ(run.output,
+              ZifFirstRunOutput("", kZifGrid, c.said + (c.said.empty() ? "" : "\n") +
+                                                  WhoPractises("Łucja")))
+        << c.list;
+    EXPECT_EQ(ReadFile(klasa.dir + "/practice-Łucja.txt"), kZifMemory) << c.list;
   }
+}
+
+TEST(PracticeMemoryThroughAPipe, AListThatCannotBeUsedIsSaidWithWhatToMendAndAKeyWaitedFor) {
+  ClassPlace klasa = NewClassPlace();
+  MakeDirectories(klasa.dir + "/uczniowie.txt");
+  Finished run = Practise("zif_fixed_clock", kZifInput, klasa.place);
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output,
+            ZifFirstRunOutput(
+                "", kZifGrid,
+                " uczniowie.txt: to nie jest zwykły plik (to folder albo potok).\n"
+                " Popraw: w jego miejscu ma być plik tekstowy z imionami.\n"
+                " Lista uczniów nie jest używana: wszyscy ćwiczą we wspólnym practice.txt.\n"
+                " Folder: " + klasa.place.shown + "\n\n Naciśnij dowolny klawisz.\n\n"));
+  EXPECT_EQ(ReadFile(klasa.place.file), kZifMemory) << "the account's own memory";
+}
+
+TEST(PracticeMemoryThroughAPipe, AListMendedBetweenTwoRoundsKeepsTheChildsMemory) {
+  // Day 0: "ola", second on the list, misses 3 x 1. Day 1: the list is mended, a name put
+  // before hers and hers written with a capital; she types her name's start and practises
+  // from her own memory, 3 x 1 first.
+  ClassPlace klasa = NewClassPlace();
+  WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nola\n");
+  Finished first = Practise("zif_fixed_clock", "2\n5\n25\n1 3\n6\n5\n4\n", klasa.place);
+  ASSERT_TRUE(ExitedWithZero(first.status));
+  std::string memory = ReadFile(klasa.dir + "/practice-ola.txt");
+  ASSERT_NE(memory.find("3 1 1 0\n"), std::string::npos) << memory;
+
+  WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nBartek\nOla\nZ\xCC\x87o\xCC\x81\xC5\x82w\n");
+  Finished second = Practise("zif_fixed_clock", "OLA\n5\n3 4 6 5 25\n", klasa.place, 1);
+  ASSERT_TRUE(ExitedWithZero(second.status));
+  EXPECT_NE(second.output.find(Screen("3. Ola\n4. Żółw\n\n Twój numer ? \n Cześć, Ola !\n\n" +
+                                      kPrompt + Ask(3, 1))),
+            std::string::npos)
+      << second.output;
+  EXPECT_FALSE(Exists(klasa.dir + "/practice-Ola.txt")) << "no second memory";
+  EXPECT_NE(ReadFile(klasa.dir + "/practice-ola.txt").find("3 1 2 1\n"), std::string::npos);
 }
 
 TEST(PracticeMemoryThroughAPipe, TheMemorysFolderNamedByTabliczkaDir) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -569,6 +570,41 @@ TEST(ProgramsOnATerminal, EndWhenTheTerminalHangsUpThoughSighupIsIgnored) {
   EXPECT_TRUE(status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP)
       << "status " << status << " (-1: still running)";
   ClosePty(child);
+}
+
+TEST(ProgramsOnATerminal, AClassListThatCannotBeUsedWaitsForAKeyAndNamesShowAsWritten) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  // A folder where the list should be: said, with what to mend, and a key waited for before
+  // the round goes on.
+  std::string broken = TemporaryDirectory();
+  ASSERT_EQ(mkdir((broken + "/uczniowie.txt").c_str(), 0700), 0);
+  PtyChild child = StartOnPty(
+      OnTerminal("vek_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8", "TABLICZKA_DIR=" + broken}));
+  std::string screen;
+  ASSERT_TRUE(ReadScreenUntil(child, "Naciśnij dowolny klawisz.", screen)) << screen;
+  EXPECT_NE(screen.find(" Lista uczniów nie jest używana"), std::string::npos) << screen;
+  ASSERT_TRUE(WaitForRawMode(child));
+  EXPECT_TRUE(StillRunning(child, 300)) << "the child sees it and calls the teacher";
+  EXPECT_EQ(screen.find("Ile chcesz"), std::string::npos);
+  Type(child, "x");
+  EXPECT_TRUE(ReadScreenUntil(child, "Ile chcesz pytań ? ", screen)) << screen;
+  HangUp(child);
+  ClosePty(child);
+
+  // Cyrillic and Greek names on a UTF-8 terminal, as the list writes them.
+  std::string klasa = TemporaryDirectory();
+  WriteFile(klasa + "/uczniowie.txt", "Мария\nΣοφία\nŻółw\n");
+  PtyChild named = StartOnPty(
+      OnTerminal("vek_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8", "TABLICZKA_DIR=" + klasa}));
+  screen.clear();
+  ASSERT_TRUE(ReadScreenUntil(named, "Twój numer ? ", screen)) << screen;
+  for (const char* row : {"1. Мария\r", "2. Σοφία\r", "3. Żółw\r"})
+    EXPECT_NE(screen.find(row), std::string::npos) << row << screen;
+  Type(named, "σο\n");  // typed in Greek
+  EXPECT_TRUE(ReadScreenUntil(named, "Cześć, Σοφία !", screen)) << screen;
+  HangUp(named);
+  ClosePty(named);
 }
 
 TEST(ScreensAt80x24, ShowTheWholeEndOfARound) {
