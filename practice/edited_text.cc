@@ -16,3 +16,18 @@ std::vector<std::string> MeaningfulLines(const std::string& text) {
   }
   return lines;
 }
+
+std::vector<std::string> WordsOf(const std::string& line) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  while (at < line.size()) {
+    size_t start = line.find_first_not_of(" \t", at);
+    if (start == std::string::npos)
+      break;
+    at = line.find_first_of(" \t", start);
+    if (at == std::string::npos)
+      at = line.size();
+    words.push_back(line.substr(start, at - start));
+  }
+  return words;
+}

@@ -12,4 +12,7 @@
 /// one starting with '#' (a comment), holds nothing.
 std::vector<std::string> MeaningfulLines(const std::string& text);
 
+/// The words of |line| (without its line end), split at runs of spaces and tabs.
+std::vector<std::string> WordsOf(const std::string& line);
+
 #endif  // PRACTICE_EDITED_TEXT_H_

@@ -66,19 +66,26 @@ MemoryFile LearnerMemoryFile(const UserFolder& folder, const std::string& name) 
 }
 
 std::optional<MemoryFile> ChooseMemoryFile() {
-  UserFolder folder = MemoryFolder();
+  // The account's own memory first: one in the old place is carried over, class list or not.
+  MemoryFile own = PracticeMemoryFile();
+  const UserFolder& folder = own.folder;
   std::string text;
   std::vector<std::string> names;
-  if (!folder.path.empty() &&
-      ReadStateFile(FileInFolder(folder, kClassListName), text) == FileRead::kRead)
+  std::string list = FileInFolder(folder, kClassListName);
+  FileRead read = list.empty() ? FileRead::kMissing : ReadStateFile(list, text);
+  if (read == FileRead::kRead)
     names = ParseClassList(text);
+  if (read == FileRead::kOthersLink) {
+    PutLine(RefusedLinkLine(list));
+    PutBlankLines(1);
+  }
   if (names.empty())
-    return PracticeMemoryFile();
+    return own;
   ListCheck check = CheckClassList(names);
   if (check.fault != ListFault::kNone) {
     PutListFault(check);
     PutBlankLines(1);
-    return PracticeMemoryFile();
+    return own;
   }
   std::optional<size_t> learner = AskLearner(names);
   if (!learner)

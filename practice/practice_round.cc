@@ -26,7 +26,8 @@ constexpr int kTryShowingProduct = 3;
 struct RoundMemory {
   const MemoryFile& file;
   bool may_keep;  // the file may be written: false for one this program must leave alone
-  Memory memory;  // as last kept, with the answers not kept yet: what the table at the end shows
+  Memory memory;  // as read, with the round's answers: what the table at the end shows
+  MemoryLog log;
   Unsaved unsaved;
   std::array<Outcome, kMemoryFacts> outcomes{};  // by MemoryIndex
   // The facts whose outcome became kMissed, by MemoryIndex, in the order it did: the summary's
@@ -58,9 +59,10 @@ void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t mill
     round.slow[round.slow_count++] = index;
   // The day each answer is given: a round that crosses midnight counts its later answers on
   // the new day.
-  NoteUnsaved(round.unsaved, round.memory, index, now, DayOfClock(WallClockSeconds()));
+  int64_t clock = WallClockSeconds();
+  NoteUnsaved(round.unsaved, round.log, round.memory, index, now, DayOfClock(clock), clock);
   if (round.may_keep)
-    KeepUnsaved(round.file, round.unsaved, round.memory);
+    KeepUnsaved(round.log, round.unsaved);
 }
 
 // Where answers could not be kept, one last try; then, where some are still not kept, a row
@@ -68,9 +70,12 @@ void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t mill
 // the end of a round costs one row more only then). The path, kept in UTF-8, is shown as a
 // learner's name is (Polish letters as themselves, anything else plain ASCII).
 void KeepTheRest(RoundMemory& round) {
-  if (round.unsaved.count > 0 && round.may_keep)
-    KeepUnsaved(round.file, round.unsaved, round.memory);
-  if (round.unsaved.count == 0)
+  if (!round.unsaved.answers.empty() && round.may_keep)
+    KeepUnsaved(round.log, round.unsaved);
+  EndMemoryLog(round.log);
+  for (const std::string& notice : round.log.notices)
+    PutLine(notice);
+  if (round.unsaved.answers.empty())
     return;
   if (round.file.path.empty()) {
     PutLine(kNotKeptNoPlace);
@@ -172,12 +177,13 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
     return;
 
   SeedGenerator(ClockSeconds());
-  RoundMemory round{memory_file, true, {}, {}};
-  round.may_keep = LoadMemory(memory_file, round.memory);
+  RoundMemory round{memory_file, true, {}, {}, {}};
+  int64_t start = WallClockSeconds();
+  round.may_keep = LoadMemory(memory_file, round.memory, round.log, start);
   Deck deck = NewDeck(range);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
+  PutDueFactsFirst(deck, round.memory, DayOfClock(start));
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseQuestion(DealQuestion(deck), round);

@@ -8,21 +8,21 @@
 
 namespace {
 
-// Reads the memory in |file| of |folder| for |record|. False when it cannot be read.
-bool ReadLearner(const std::string& folder, LearnerRecord& record) {
-  std::string text;
-  switch (ReadStateFile(FileInFolder(UserFolder{folder, folder}, record.file), text)) {
-    case FileRead::kMissing:
-      record.has_file = false;
-      return true;
-    case FileRead::kRead: {
-      MemoryText parsed = ParseMemory(text, record.memory);
-      record.has_file = true;
-      return parsed == MemoryText::kRead || parsed == MemoryText::kReadSkippingLines;
-    }
-    default:
-      return false;
+// Reads every file of the memory |record.file| of |folder| for |record|, the files that could
+// not be read into |unreadable|. False when the learner's memory cannot be read at all.
+bool ReadLearner(const std::string& folder, LearnerRecord& record,
+                 std::vector<std::string>& unreadable) {
+  MemoryFile file{UserFolder{folder, folder},
+                  FileInFolder(UserFolder{folder, folder}, record.file)};
+  MemoryRead read = ReadMemoryFiles(file, 0);
+  for (const std::vector<std::string>* paths : {&read.refused, &read.skipped}) {
+    for (const std::string& path : *paths)
+      unreadable.push_back(path.substr(folder.size() + 1));
   }
+  record.has_file = read.found;
+  record.memory = read.merged.memory;
+  record.history = read.merged.history;
+  return read.may_keep && !read.no_memory;
 }
 
 }  // namespace
@@ -50,10 +50,19 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
   // A file of a listed learner, also under another case (a folder shared from a system whose
   // file names ignore it), is that learner's; any other learner's file is a learner too.
   size_t listed_count = found.size();
-  auto in_folder = [&](const std::string& file) {
-    return std::binary_search(files.begin(), files.end(), file);
-  };
+  // A learner's memory may be only logs and snapshots ("<memory file>.<run>.log"), each once.
+  std::vector<std::string> memories;
   for (const std::string& file : files) {
+    std::string memory = file;
+    MemoryOfFileName(file, memory);
+    if (std::find(memories.begin(), memories.end(), memory) == memories.end())
+      memories.push_back(memory);
+  }
+  std::sort(memories.begin(), memories.end());
+  auto in_folder = [&](const std::string& file) {
+    return std::binary_search(memories.begin(), memories.end(), file);
+  };
+  for (const std::string& file : memories) {
     std::string name;
     if (!LearnerOfFileName(file, name))
       continue;
@@ -64,13 +73,14 @@ bool ReadClassFolder(const std::string& folder, ClassRecords& records) {
     else
       found.push_back(LearnerRecord{name, file, false, {}, {}});
   }
-  if (std::find(files.begin(), files.end(), kMemoryFileName) != files.end())
+  if (in_folder(kMemoryFileName))
     found.push_back(LearnerRecord{kOwnMemoryName, kMemoryFileName, false, {}, {}});
 
   for (LearnerRecord& record : found) {
-    if (ReadLearner(folder, record))
+    if (ReadLearner(folder, record, records.unreadable))
       records.learners.push_back(record);
-    else
+    else if (std::find(records.unreadable.begin(), records.unreadable.end(), record.file) ==
+             records.unreadable.end())
       records.unreadable.push_back(record.file);
   }
   return true;
