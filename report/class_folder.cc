@@ -17,7 +17,7 @@ bool ReadLearner(const std::string& folder, LearnerRecord& record,
   MemoryRead read = ReadMemoryFiles(file, 0);
   for (const std::vector<std::string>* paths : {&read.refused, &read.skipped}) {
     for (const std::string& path : *paths)
-      unreadable.push_back(path.substr(folder.size() + 1));
+      unreadable.push_back(path.substr(path.find_last_of("/\\") + 1));
   }
   record.has_file = read.found;
   record.memory = read.merged.memory;
