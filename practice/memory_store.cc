@@ -105,8 +105,12 @@ bool MemoryOfFileName(const std::string& file, std::string& memory) {
   return true;
 }
 
-MemoryRead ReadMemoryFiles(const MemoryFile& file, int64_t now) {
+namespace {
+
+// ReadMemoryFiles once; |gone| says that a file listed was removed before it could be read.
+MemoryRead ReadMemoryFilesOnce(const MemoryFile& file, int64_t now, bool& gone) {
   MemoryRead read;
+  gone = false;
   if (file.path.empty())
     return read;
   std::string base = OwnLinkTarget(file.path);
@@ -136,7 +140,9 @@ MemoryRead ReadMemoryFiles(const MemoryFile& file, int64_t now) {
     MergedMemory snapshot;
     if (status != FileRead::kRead ||
         (is_log ? !ParseLog(text, log) : !ParseSnapshot(text, snapshot))) {
-      if (status != FileRead::kMissing)  // removed since the folder was listed: folded
+      if (status == FileRead::kMissing)
+        gone = true;
+      else
         read.skipped.push_back(path);
       continue;
     }
@@ -159,6 +165,21 @@ MemoryRead ReadMemoryFiles(const MemoryFile& file, int64_t now) {
     logs.push_back(log);
   }
   read.merged = MergeMemory(legacy, snapshots, logs);
+  return read;
+}
+
+}  // namespace
+
+MemoryRead ReadMemoryFiles(const MemoryFile& file, int64_t now) {
+  // A file removed between the listing and its reading was folded by another run into a
+  // snapshot this listing may not show: read anew then, a few times at most.
+  bool gone = false;
+  MemoryRead read;
+  for (int tries = 0; tries < 5; ++tries) {
+    read = ReadMemoryFilesOnce(file, now, gone);
+    if (!gone)
+      break;
+  }
   return read;
 }
 
@@ -229,5 +250,5 @@ bool KeepUnsaved(MemoryLog& log, Unsaved& unsaved) {
 
 void EndMemoryLog(MemoryLog& log) {
   if (log.written)
-    AppendToStateFile(log.path, LogHeader(log.run), LogEnd());
+    AppendToStateFile(log.path, LogHeader(log.run), (log.cut ? "\n" : "") + LogEnd());
 }

@@ -62,7 +62,8 @@ struct MemoryRead {
 /// Reads every file of memory |file| (only reads: nothing is written, moved or removed). A
 /// log's answer dated after the day its file was last written (a clock that was ahead) counts
 /// on that day; so does a fact of the earlier versions' file. A log counts as ended when its
-/// run ended it or it has not changed for a day by clock |now| (seconds).
+/// run ended it or it has not changed for a day by clock |now| (seconds). A file removed between
+/// the folder's listing and its reading (folded by another run) has the folder read anew.
 MemoryRead ReadMemoryFiles(const MemoryFile& file, int64_t now);
 
 /// This run's own log of a memory, and what the round is to be told about its files.
