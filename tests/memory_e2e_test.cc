@@ -500,7 +500,7 @@ TEST(PracticeMemoryThroughAPipe, NothingIsWrittenOutsideItsOwnFolder) {
   }
 }
 
-TEST(PracticeMemoryThroughAPipe, AMemoryThatIsALinkUpdatesWhatTheLinkNames) {
+TEST(PracticeMemoryThroughAPipe, AMemoryThatIsALinkOfTheUsersOwnIsFollowed) {
   if (ThroughRunner())
     GTEST_SKIP() << "links are this system's";
   // practice.txt a link of the user's own into a synced folder: the answers are kept beside the
