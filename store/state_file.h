@@ -84,7 +84,8 @@ bool CreateStateFile(const std::string& path, const std::string& text);
 bool RemoveStateFile(const std::string& path);
 
 /// The file |path| names: the end of its chain of links where each link is the user's own;
-/// |path| itself where it is no link, or a link another account made.
+/// |path| itself where it is no link, or a link another account made (and on Windows, whose
+/// system follows a link where a file is opened).
 std::string OwnLinkTarget(const std::string& path);
 
 /// A name for this run of a program that no other run, on this computer or another, chooses:
