@@ -26,11 +26,6 @@ void SplitPath(const std::string& path, std::string& folder, std::string& name) 
   name = separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-// The day of |seconds|, as DayOfClock, for a file's time.
-int32_t DayOfFile(int64_t seconds) {
-  return DayOfClock(seconds);
-}
-
 // Reads the earlier versions' file at |path| into |read|.
 void ReadLegacy(const std::string& path, MemoryRead& read, Memory& legacy) {
   std::string text;
@@ -68,7 +63,7 @@ void ReadLegacy(const std::string& path, MemoryRead& read, Memory& legacy) {
   int64_t written = 0;
   if (StateFileTime(path, written)) {
     for (FactMemory& fact : legacy.facts)
-      fact.day = std::min(fact.day, DayOfFile(written));
+      fact.day = std::min(fact.day, DayOfClock(written));
   }
 }
 
@@ -158,7 +153,7 @@ MemoryRead ReadMemoryFilesOnce(const MemoryFile& file, int64_t now, bool& gone) 
     bool timed = StateFileTime(path, written);
     for (LoggedAnswer& answer : log.answers) {
       if (timed)
-        answer.day = std::min(answer.day, DayOfFile(written));
+        answer.day = std::min(answer.day, DayOfClock(written));
     }
     if (!log.unknown && (log.ended || (timed && now - written >= kDaySeconds)))
       read.ended_logs.push_back(path);
