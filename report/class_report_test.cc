@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/class_list.h"
 #include "practice/testing/memory_with.h"
 
 namespace {
@@ -130,6 +131,10 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
         "tabliczka log 1 pc1-7-ab\n1 100 6 x 7 8 q\n2 101 6 x 7 8 m\n3 90000 7 x 7 8 s\n");
   write("practice-Jan.txt.pc2-9-cd.snap", "tabliczka memory 1\nrun pc2-9-cd 1\nfact x 9 9 2 6 1\n");
   write("practice.txt.pc1-8-ef.log", "tabliczka log 1 pc1-8-ef\n1 999999 11 x 2 2 q\n");
+  for (const char* file : {"practice-Zosia.txt.pc1-7-ab.log", "practice-Jan.txt.pc2-9-cd.snap"}) {
+    std::string name;
+    EXPECT_FALSE(LearnerOfFileName(file, name)) << file << ": no learner to an older postepy";
+  }
   ClassRecords records;
   ASSERT_TRUE(ReadClassFolder(dir.string(), records));
   std::vector<std::string> names, files;
