@@ -21,8 +21,9 @@
 /// The memory file of an account (of one person, where the folder has no class list).
 constexpr char kMemoryFileName[] = "practice.txt";
 
-/// The largest memory file read: a snapshot holds some years of a learner's history.
-constexpr size_t kLargestMemoryFile = 4 * 1024 * 1024;
+/// The largest memory file read: a snapshot holds a learner's history, some 200 KB a year of
+/// daily rounds (600 KB at three rounds a day), so decades of it.
+constexpr size_t kLargestMemoryFile = 16 * 1024 * 1024;
 
 /// Where practice keeps its memory.
 struct MemoryFile {
