@@ -6,12 +6,12 @@
 #include <array>
 #include <cstdint>
 
+#include "practice/fact.h"
 #include "practice/memory.h"
 #include "quiz/question.h"
 
 /// The largest range a deck holds every fact of: every fact practice remembers.
-constexpr int32_t kMaxDeckRange = 10;
-static_assert(kMaxDeckRange == kMemoryRange, "a deck deals exactly the facts the memory holds");
+constexpr int32_t kMaxDeckRange = kFactRange;
 
 /// Every fact a x b with factors from 1 to |range|, as indices (a - 1) * range + (b - 1).
 struct Deck {

@@ -11,7 +11,6 @@
 #include "practice/learner_choice.h"
 #include "practice/practice_round.h"
 #include "practice/table_arguments.h"
-#include "quiz/closing_screen.h"
 
 int main(int argc, char** argv) {
   const std::string name = VERSION_SUFFIX + 1;

@@ -47,7 +47,7 @@ bool ReadFactLine(const std::vector<std::string>& words, Memory& memory) {
 }  // namespace
 
 int32_t MemoryIndex(Question question) {
-  return (question.a - 1) * kMemoryRange + (question.b - 1);
+  return SlotOfFact(MultiplicationOf(question));
 }
 
 int32_t DayOfClock(int64_t seconds) {
@@ -94,8 +94,9 @@ std::string FormatMemory(const Memory& memory) {
     const FactMemory& fact = memory.facts[i];
     if (fact.box == 0)
       continue;
-    text += std::to_string(i / kMemoryRange + 1) + " " + std::to_string(i % kMemoryRange + 1) +
-            " " + std::to_string(fact.box) + " " + std::to_string(fact.day) + "\n";
+    Fact of = FactOfSlot(i);
+    text += std::to_string(of.a) + " " + std::to_string(of.b) + " " + std::to_string(fact.box) +
+            " " + std::to_string(fact.day) + "\n";
   }
   return text;
 }

@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <string>
 
+#include "practice/fact.h"
 #include "quiz/question.h"
 
 /// The largest factor the memory holds facts for.
-constexpr int32_t kMemoryRange = 10;
-constexpr int32_t kMemoryFacts = kMemoryRange * kMemoryRange;
+constexpr int32_t kMemoryRange = kFactRange;
+/// Every slot of every kind of fact.
+constexpr int32_t kMemoryFacts = kFactKinds * kSlotsPerKind;
 constexpr int32_t kTopBox = 5;
 
 /// What is remembered of one fact. Box 0 is a fact never asked (new); its day means nothing.
@@ -23,7 +25,7 @@ struct FactMemory {
   int32_t day = 0;  // days since 1970-01-01 UTC
 };
 
-/// Every fact a x b with factors from 1 to kMemoryRange, at MemoryIndex(a x b).
+/// Every fact, each at its slot (SlotOfFact).
 struct Memory {
   std::array<FactMemory, kMemoryFacts> facts{};
 };
@@ -42,7 +44,7 @@ enum class Outcome : uint8_t {
   kSlow,    // right at the first try, but slowly, the first time it came; never answered wrong
 };
 
-/// Where fact |question| is kept: (a - 1) * kMemoryRange + (b - 1).
+/// Where the multiplication fact |question| asks is kept: its SlotOfFact.
 int32_t MemoryIndex(Question question);
 
 /// The day that clock reading |seconds| (since 1970-01-01 UTC, negative before) falls on: whole

@@ -5,16 +5,17 @@
 #include <tuple>
 #include <utility>
 
-#include "practice/deck.h"
 #include "practice/edited_text.h"
+#include "practice/fact.h"
 
 namespace {
 
 constexpr char kLogWord[] = "log";
 constexpr char kSnapshotWord[] = "memory";
 constexpr int64_t kFormatVersion = 1;
-// The kind of the facts a x b, before their two numbers.
-constexpr char kProductKind[] = "x";
+// The word of each kind of fact in a line, before its two numbers, by FactKind: "x 7 8" is
+// 7 x 8. A kind added later has a word of its own, which this version skips.
+constexpr const char* kKindWords[kFactKinds] = {"x"};
 
 // A whole number of 1 to 18 digits, else -1.
 int64_t NumberOf(const std::string& word) {
@@ -36,19 +37,25 @@ int64_t HeaderVersion(const std::vector<std::string>& words, const char* what) {
   return std::max<int64_t>(NumberOf(words[2]), 0);
 }
 
-// The fact "x a b" at |words|[at], as its MemoryIndex; -1 where it is none this version knows.
+// The fact "kind a b" at |words|[at], as its slot; -1 where it is none this version knows.
 int32_t FactAt(const std::vector<std::string>& words, size_t at) {
-  if (words.size() < at + 3 || words[at] != kProductKind)
+  if (words.size() < at + 3)
     return -1;
   int64_t a = NumberOf(words[at + 1]), b = NumberOf(words[at + 2]);
-  if (a < 1 || a > kMemoryRange || b < 1 || b > kMemoryRange)
+  if (a < 1 || a > kFactRange || b < 1 || b > kFactRange)
     return -1;
-  return MemoryIndex(Question{static_cast<int32_t>(a), static_cast<int32_t>(b)});
+  for (int32_t kind = 0; kind < kFactKinds; ++kind) {
+    if (words[at] == kKindWords[kind])
+      return SlotOfFact(
+          Fact{static_cast<FactKind>(kind), static_cast<int32_t>(a), static_cast<int32_t>(b)});
+  }
+  return -1;
 }
 
-std::string FactWords(int32_t index) {
-  Question fact = FactOfIndex(index, kMemoryRange);
-  return std::string(kProductKind) + " " + std::to_string(fact.a) + " " + std::to_string(fact.b);
+std::string FactWords(int32_t slot) {
+  Fact fact = FactOfSlot(slot);
+  return std::string(kKindWords[static_cast<int32_t>(fact.kind)]) + " " + std::to_string(fact.a) +
+         " " + std::to_string(fact.b);
 }
 
 char OutcomeLetter(Outcome outcome) {

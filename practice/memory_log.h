@@ -22,7 +22,7 @@ struct LoggedAnswer {
   int64_t seq = 0;    // its place in its run, from 1
   int64_t time = 0;   // when it was kept: seconds since 1970-01-01 UTC, by the run's clock
   int32_t day = 0;    // the day it counts on
-  int32_t index = 0;  // the fact, at MemoryIndex
+  int32_t index = 0;  // the fact's slot in the memory (SlotOfFact)
   Outcome outcome = Outcome::kRight;  // kRight, kSlow or kMissed
 };
 
@@ -50,7 +50,7 @@ bool ParseLog(const std::string& text, AnswerLog& log);
 /// A learner's memory merged: a snapshot's contents.
 struct MergedMemory {
   Memory memory;
-  std::array<int64_t, kMemoryFacts> times{};  // by MemoryIndex: the time its box was set
+  std::array<int64_t, kMemoryFacts> times{};  // by slot: the time its box was set
   AnswerHistory history;                      // ordered by day, then by index
   std::map<std::string, int64_t> covers;      // each run folded in, with its last answer's seq
   bool unknown = false;  // lines were skipped (a later version's, comments, a person's edit)

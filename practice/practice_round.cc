@@ -7,11 +7,14 @@
 #include "console/output.h"
 #include "practice/class_list.h"
 #include "practice/deck.h"
+#include "practice/fact.h"
 #include "practice/memory.h"
 #include "practice/memory_store.h"
+#include "practice/messages.h"
 #include "practice/table_grid.h"
 #include "practice/wrong_tries.h"
 #include "quiz/answer_reader.h"
+#include "quiz/closing_screen.h"
 #include "quiz/generator.h"
 #include "quiz/messages.h"
 #include "quiz/round.h"
@@ -135,16 +138,16 @@ void PutSlowFacts(const RoundMemory& round) {
       PutText(kRightButSlow);
       column = static_cast<int32_t>(sizeof kRightButSlow - 1);
     }
-    Question fact = FactOfIndex(round.slow[i], kMemoryRange);
-    int32_t width = static_cast<int32_t>(sizeof kReviewIndent - 1) + DigitCount(fact.a) +
-                    DigitCount(fact.b) + DigitCount(fact.a * fact.b) + 6;  // " x ", " = "
+    Fact fact = FactOfSlot(round.slow[i]);
+    int32_t width = static_cast<int32_t>(sizeof kReviewIndent - 1 + FactLabel(fact).size()) +
+                    DigitCount(AnswerOfFact(fact)) + 3;  // " = "
     if (column + width > kConsoleWidth) {
       EndLine();
       column = 0;
     }
     PutText(kReviewIndent);
-    PutFact(fact);
-    PutNumber(fact.a * fact.b);
+    PutFact(Question{fact.a, fact.b});
+    PutNumber(AnswerOfFact(fact));
     column += width;
   }
   if (column >= 0)
@@ -160,10 +163,10 @@ void PutSummary(const RoundMemory& round, bool finished) {
   }
   PutLine(kToReview);
   for (int32_t i = 0; i < round.missed_count; ++i) {
-    Question fact = FactOfIndex(round.missed[i], kMemoryRange);
+    Fact fact = FactOfSlot(round.missed[i]);
     PutText(kReviewIndent);
-    PutFact(fact);
-    PutNumber(fact.a * fact.b);
+    PutFact(Question{fact.a, fact.b});
+    PutNumber(AnswerOfFact(fact));
     EndLine();
   }
   PutSlowFacts(round);
@@ -190,4 +193,8 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   PutSummary(round, finished);
   KeepTheRest(round);
   PutTableGrid(round.memory, range);
+}
+
+void PrintPracticeClosingScreen() {
+  PrintClosingArtAndWait(1, 0);
 }

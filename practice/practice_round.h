@@ -16,4 +16,9 @@
 /// of what is known. A file without a path keeps nothing. Only the facts of |tables| are asked.
 void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables = kEveryTable);
 
+/// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows);
+/// then waits for a key. Shorter than the quiz's, so that the table of facts drawn just above it
+/// stays on a screen of 25 rows for the child and the teacher to see.
+void PrintPracticeClosingScreen();
+
 #endif  // PRACTICE_PRACTICE_ROUND_H_

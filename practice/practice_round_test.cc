@@ -15,7 +15,7 @@
 namespace {
 
 using round_screen::Ask;
-using round_screen::Fact;
+using round_screen::SolvedFact;
 using round_screen::kPrompt;
 using round_screen::Separator;
 
@@ -72,7 +72,7 @@ TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
                          WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
                          Ask(2, 3) + kRight +                       //
                          Ask(5, 1) + kRight + Ask(2, 2) + kRight +  //
-                         Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n   " + Fact(2, 3) +
+                         Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n   " + SolvedFact(2, 3) +
                          "\n" + Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
@@ -92,7 +92,7 @@ TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
     std::string expected;
   } kCases[] = {
       {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) +
-                       Separator() + " Do powtórki:\n   " + Fact(3, 1) + "\n" +
+                       Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n" +
                        Grid(5, {".....", ".....", "1....", ".....", "....2"})},
       {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n" +
                       Grid(5, {".....", ".....", ".....", ".....", "....2"})},
@@ -108,7 +108,7 @@ TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
   std::string expected = kPrompt + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kRight + Separator() + " Do powtórki:\n   " +
-                         Fact(1, 1) + "\n" + Grid(1, {"1"});
+                         SolvedFact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
@@ -124,7 +124,7 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
     input += "1\n";
     expected += Ask(1, 1) + kRight;
   }
-  expected += Separator() + " Do powtórki:\n   " + Fact(1, 1) + "\n" + Grid(1, {"1"});
+  expected += Separator() + " Do powtórki:\n   " + SolvedFact(1, 1) + "\n" + Grid(1, {"1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
@@ -133,8 +133,8 @@ TEST(PracticeRound, AFactRightButSlowStaysInItsBoxAndIsListedWithoutTheTime) {
   // 2 x 3, wrong at once, is missed.
   std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
                          kWrongShort + Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) +
-                         kRight + Separator() + " Do powtórki:\n   " + Fact(2, 3) + "\n" +
-                         kSlowHeading + "   " + Fact(3, 1) + "   " + Fact(2, 2) + "\n" +
+                         kRight + Separator() + " Do powtórki:\n   " + SolvedFact(2, 3) + "\n" +
+                         kSlowHeading + "   " + SolvedFact(3, 1) + "   " + SolvedFact(2, 2) + "\n" +
                          Grid(5, {".....", ".11..", "1....", ".....", "2...2"});
   EXPECT_EQ(PlayPractice(5, "5\n25\n3\n7\n6\n5\n4\n", {1, 6, 1, 1, 5, 30}), Screen(expected));
   // Ten slow: as many on a row as fit in 80 columns.

@@ -14,21 +14,16 @@ constexpr BlockRow<62> kClosingArt[] = {
     Blocks("...................##.##...##..##..##.###..##..##......##...."),
 };
 
-// KONIEC between |before| and |after| line ends, then the key wait.
-void PutClosingArtAndWait(int before, int after) {
-  PutBlankLines(before);
+}  // namespace
+
+void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after) {
+  PutBlankLines(blank_rows_before);
   for (int row : {0, 1, 2, 3, 0})
     PutLine(kClosingArt[row].text());
-  PutBlankLines(after);
+  PutBlankLines(blank_rows_after);
   WaitForKey();
 }
 
-}  // namespace
-
 void PrintClosingScreen() {
-  PutClosingArtAndWait(4, 10);
-}
-
-void PrintPracticeClosingScreen() {
-  PutClosingArtAndWait(1, 0);
+  PrintClosingArtAndWait(4, 10);
 }

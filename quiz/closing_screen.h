@@ -5,9 +5,9 @@
 /// Four empty rows, KONIEC in block letters (five rows), ten line ends; then waits for a key.
 void PrintClosingScreen();
 
-/// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows);
-/// then waits for a key. Shorter than the quiz's, so that the table of facts drawn just above it
-/// stays on a screen of 25 rows for the child and the teacher to see.
-void PrintPracticeClosingScreen();
+/// KONIEC in block letters (five rows) after |blank_rows_before| empty rows and before
+/// |blank_rows_after| more line ends; then waits for a key. A program whose screen holds more
+/// above it ends with a shorter one.
+void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after);
 
 #endif  // QUIZ_CLOSING_SCREEN_H_

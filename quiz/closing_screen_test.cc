@@ -49,13 +49,13 @@ TEST(ClosingScreen, LettersStandInTheirColumns) {
   EXPECT_EQ(top.rfind('\xDB'), 60u);
 }
 
-TEST(ClosingScreen, ForPracticeIsKoniecAfterOneEmptyRowThenTheKeyWait) {
-  // Short, so that the table of facts above it stays on a screen of 25 rows.
+TEST(ClosingScreen, ShortIsKoniecAfterOneEmptyRowThenTheKeyWait) {
+  // As practice ends: short, so that the table of facts above it stays on a screen of 25 rows.
   FakeConsoleReset("");
   PrintClosingScreen();
   std::string quiz = FakeConsoleOutput();
   FakeConsoleReset("");
-  PrintPracticeClosingScreen();
+  PrintClosingArtAndWait(1, 0);
   std::string practice = FakeConsoleOutput();
   // The quiz's art rows, between its four empty rows and its ten line ends.
   std::string art = quiz.substr(8, quiz.size() - 8 - 20 - std::string("<key>").size());

@@ -12,17 +12,6 @@ constexpr char kWrong[] = " Wcale nie !     ";
 constexpr char kScoreStart[] = " Tw\xA2j wynik to: ";  // "Twój wynik to:"
 constexpr char kScoreOf[] = " na ";
 constexpr char kScoreEnd[] = ".";
-constexpr char kWrongShort[] = " Wcale nie !";
-constexpr char kAllRight[] = " Wszystko dobrze za pierwszym razem !";
-constexpr char kToReview[] = " Do powt\xA2rki:";  // "Do powtórki:"
-// "Dobrze, a wkrótce pójdzie od razu:", over the facts right at the first try but slow.
-constexpr char kRightButSlow[] = " Dobrze, a wkr\xA2tce p\xA2jdzie od razu:";
-constexpr char kReviewIndent[] = "   ";
-// "Nie udało się zapisać postępów: " and the file's path
-constexpr char kNotKept[] = " Nie uda\x88o si\xA9 zapisa\x86 post\xA9p\xA2w: ";
-// "Nie udało się zapisać postępów (brak folderu domowego)."
-constexpr char kNotKeptNoPlace[] =
-    " Nie uda\x88o si\xA9 zapisa\x86 post\xA9p\xA2w (brak folderu domowego).";
 constexpr char kBell = '\a';
 constexpr char kFullBlock = '\xDB';
 

@@ -5,6 +5,7 @@
 #include "console/output.h"
 #include "console/output_stream.h"
 #include "practice/class_list.h"
+#include "practice/fact.h"
 #include "practice/memory_store.h"
 #include "practice/table_grid.h"
 
@@ -84,8 +85,9 @@ std::string MeanBox(const FactStanding& fact, int32_t places, char point) {
 
 // "a x b" with the first factor right-aligned and the second left-aligned in two columns.
 std::string FactColumn(int32_t index) {
-  std::string a = std::to_string(index / kMemoryRange + 1);
-  std::string b = std::to_string(index % kMemoryRange + 1);
+  Fact fact = FactOfSlot(index);
+  std::string a = std::to_string(fact.a);
+  std::string b = std::to_string(fact.b);
   return RightAligned(a, 2) + " x " + b + std::string(2 - b.size(), ' ');
 }
 
@@ -282,8 +284,7 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
     csv += "," + CsvField(learner.name);
   csv += kEnd;
   for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += std::to_string(fact.index / kMemoryRange + 1) + " x " +
-           std::to_string(fact.index % kMemoryRange + 1) + "," + std::to_string(fact.in_box_one) +
+    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
            "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);

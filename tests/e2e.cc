@@ -9,6 +9,7 @@
 
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
+#include "practice/practice_round.h"
 #include "practice/table_grid.h"
 #include "quiz/closing_screen.h"
 

@@ -44,7 +44,7 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
        kPrompt + Ask(1, 3) + kRight + Ask(9, 8) + "\n Wcale nie !\a\n" + Ask(9, 8) +
            "\n Wcale nie !\a\n" + Ask(9, 8) + Wrong(9, 8) + Ask(9, 8) + kRight + Ask(3, 3) +
            kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Separator() + " Do powtórki:\n   " +
-           Fact(9, 8) + "\n",
+           SolvedFact(9, 8) + "\n",
        TableGridBytes(10, {"..2.......", "..........", "..2.......", "..........", "..........",
                            "..........", "..........", "........2.", ".2.....1..", ".........."})},
       {"zif_fixed_clock", "wersja 2.0/zif", "5\n25 3 6 5 4\n",

@@ -14,7 +14,7 @@ inline const std::string kRight = "\n Dobrze !\n";
 inline const std::string kWrongShort = "\n Wcale nie !\a\n";
 
 /// "a x b = product".
-inline std::string Fact(int a, int b) {
+inline std::string SolvedFact(int a, int b) {
   return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
 }
 
@@ -25,7 +25,7 @@ inline std::string Ask(int a, int b) {
 
 /// A wrong answer that shows the product.
 inline std::string Wrong(int a, int b) {
-  return "\n Wcale nie !     " + Fact(a, b) + "\a\n";
+  return "\n Wcale nie !     " + SolvedFact(a, b) + "\a\n";
 }
 
 /// The row of 80 full blocks with the empty rows around it.
