@@ -7,7 +7,7 @@ int64_t WallClockSeconds() {
   return static_cast<int64_t>(std::time(nullptr));
 }
 
-uint32_t ClockSeconds() {
+uint32_t WallClockSecondsLow32() {
   return static_cast<uint32_t>(std::time(nullptr));
 }
 

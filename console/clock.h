@@ -7,7 +7,7 @@
 
 /// The current time in whole seconds since 1970-01-01 UTC, truncated to its low 32 bits: the
 /// seed of the question generator.
-uint32_t ClockSeconds();
+uint32_t WallClockSecondsLow32();
 
 /// The current time in whole seconds since 1970-01-01 UTC, whole: negative before 1970, and
 /// past 2106 without wrapping round. For telling the day; it is no seed.

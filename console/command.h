@@ -4,21 +4,25 @@
 
 #include <string_view>
 
-/// Runs |commandLine| to its end before returning; callers ignore the result.
+/// Draws the console effect |commandLine| before returning; callers ignore the result.
 ///
 /// "cls" clears the screen and puts the cursor at the top left; "color 07" makes the whole
 /// screen light grey on black, "color 0C" light red on black, text already shown included, and
 /// the colours stay after the program ends. Where standard output is not a terminal these
-/// change nothing and write nothing. Any other line is a program started through the system's
-/// command interpreter, sharing the terminal and the standard streams, and waited for.
+/// change nothing and write nothing. On Windows any other line goes to the system's command
+/// interpreter; on POSIX systems any other line does nothing, as no shell is ever started.
 ///
-/// Returns the command's exit code, or -1 when it could not be started.
+/// Returns 0 for an effect, or on Windows the interpreter's exit code.
 int RunCommand(std::string_view commandLine);
 
-/// Appends the directory that holds this program's own executable to the end of PATH, so that
-/// the programs installed beside it start by their bare names, while anything already on PATH
-/// is still found first. Does nothing where that directory cannot be found, and on POSIX
-/// systems where its name holds ':', which a PATH entry cannot hold.
-void AppendProgramDirectoryToPath();
+/// Starts the program |name| (a bare name, no arguments) in this program's terminal, with its
+/// standard streams and environment, and waits until it has ended. The program of that name
+/// in the directory that holds this program's own executable is started when it is there;
+/// only otherwise is PATH searched, so a stale copy earlier on PATH never wins over the one
+/// installed beside this program. Output written so far is flushed first, and the started
+/// program reads standard input from just after what this program used.
+///
+/// Returns the program's exit code, or -1 when it could not be started or did not exit.
+int StartProgram(const char* name);
 
 #endif  // CONSOLE_COMMAND_H_

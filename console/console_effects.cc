@@ -120,5 +120,10 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
       return {bytes.empty() ? CommandEffect::kDrawNothing : CommandEffect::kWriteBytes, bytes};
     }
   }
-  return {CommandEffect::kStartProgram, {}};
+  return {CommandEffect::kNotAnEffect, {}};
+}
+
+bool TakesWindowSize(TerminalKind kind) {
+  // NO_COLOR hides which terminal it is, the Linux console among them: not asked there.
+  return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix;
 }

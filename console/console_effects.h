@@ -40,7 +40,7 @@ TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& envi
 /// What a command line comes to on a terminal of some kind.
 struct CommandEffect {
   enum Action {
-    kStartProgram,  // no console effect: a program to start through the command interpreter
+    kNotAnEffect,   // not a console effect: nothing to draw
     kDrawNothing,   // a console effect that this kind of terminal does not draw
     kWriteBytes,    // a console effect, drawn by writing |bytes| into the output stream
   } action;
@@ -49,5 +49,11 @@ struct CommandEffect {
 
 /// What the console command |command| comes to on a terminal of kind |kind|.
 CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command);
+
+/// True when a terminal of kind |kind| may be asked to resize its window (CSI 8 ; rows ;
+/// columns t): GNOME Terminal and the other VTE terminals (Tilix among them) and xfce4-terminal
+/// honour it, xterm and Konsole ignore it harmlessly. Never inside tmux or GNU screen (the
+/// window is theirs, not the pane's), nor on the Linux console, which would show it.
+bool TakesWindowSize(TerminalKind kind);
 
 #endif  // CONSOLE_CONSOLE_EFFECTS_H_

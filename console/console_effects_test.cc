@@ -14,8 +14,8 @@ constexpr const char* kEffectCommands[] = {"cls", "color 07", "color 0C"};
 
 std::string Bytes(TerminalKind kind, std::string_view command) {
   CommandEffect effect = ConsoleEffectOf(kind, command);
-  return effect.action == CommandEffect::kStartProgram ? std::string("(not an effect)")
-                                                        : std::string(effect.bytes);
+  return effect.action == CommandEffect::kNotAnEffect ? std::string("(not an effect)")
+                                                      : std::string(effect.bytes);
 }
 
 // |plain| with each OSC sequence (ESC ] ... BEL) wrapped in GNU screen's pass-through.
@@ -157,4 +157,18 @@ TEST(ConsoleEffectBytes, NeverColourCellsOfTheirOwn) {
       }
     }
   }
+}
+
+TEST(ConsoleEffects, OnlyAWindowOfItsOwnIsAskedForASize) {
+  const struct {
+    TerminalKind kind;
+    bool takes;
+  } kCases[] = {
+      {TerminalKind::kNone, false},          {TerminalKind::kPlain, true},
+      {TerminalKind::kTmux, false},          {TerminalKind::kScreen, false},
+      {TerminalKind::kLinuxConsole, false},  {TerminalKind::kTilix, true},
+      {TerminalKind::kScreenInTilix, false}, {TerminalKind::kNoColour, false},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(TakesWindowSize(c.kind), c.takes) << static_cast<int>(c.kind);
 }

@@ -3,6 +3,7 @@
 #define CONSOLE_OUTPUT_DEVICE_H_
 
 #include <cstddef>
+#include <string>
 
 #include "console/charset.h"
 #include "console/console_effects.h"
@@ -12,6 +13,7 @@ struct OutputDevice {
   bool convert;           // the text is shown in another character set than code page 852
   TerminalKind terminal;  // how the console effects are drawn there
   CharsetTable shown;     // with |convert|: how each byte from 0x80 up is shown
+  std::string preamble;   // written once, before the first text (a byte order mark)
 };
 
 /// Looks at standard output (once, at the first write): a pipe or a file takes the stored

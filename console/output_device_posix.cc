@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "console/stream_error_posix.h"
+#include "console/text_target.h"
 
 OutputDevice FindOutputDevice() {
   // A program started with SIGPIPE ignored would write on into a pipe nobody reads, for as
@@ -15,10 +16,10 @@ OutputDevice FindOutputDevice() {
   signal(SIGPIPE, SIG_DFL);
 
   OutputDevice device;
-  device.convert = isatty(STDOUT_FILENO) == 1;
-  device.terminal = RecogniseTerminal(
-      device.convert,
-      {getenv("TERM"), getenv("TMUX"), getenv("STY"), getenv("TILIX_ID"), getenv("NO_COLOR")});
+  bool on_terminal = isatty(STDOUT_FILENO) == 1;
+  device.convert = on_terminal || TextFollowsLocale();
+  device.terminal = RecogniseTerminal(on_terminal, {getenv("TERM"), getenv("TMUX"), getenv("STY"),
+                                                    getenv("TILIX_ID"), getenv("NO_COLOR")});
   if (device.convert)
     device.shown = BuildCharsetTable(LocaleCodeset());
   return device;

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "console/text_target.h"
+
 namespace {
 
 // The bytes that show code page 852 byte |byte| in code page |code_page|, through UTF-16, or
@@ -34,7 +36,14 @@ OutputDevice FindOutputDevice() {
   HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
   bool console = GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode);
   UINT code_page = console ? GetConsoleOutputCP() : 852;
-  device.convert = console && code_page != 852;
+  // A file or a pipe takes the report's text as UTF-8 with a byte order mark, which Notepad
+  // and other editors show right on any Windows.
+  bool as_utf8 = !console && TextFollowsLocale();
+  if (as_utf8) {
+    code_page = CP_UTF8;
+    device.preamble = "\xEF\xBB\xBF";
+  }
+  device.convert = (console || as_utf8) && code_page != 852;
   // The interpreter's own "cls" and "color" draw the effects here.
   device.terminal = TerminalKind::kNone;
   if (device.convert) {

@@ -44,6 +44,11 @@ void Append(const char* bytes, size_t size) {
 
 void WriteOutput(const char* bytes, size_t size) {
   const OutputDevice& device = Device();
+  static bool preamble_written = false;  // decided once, as the device is
+  if (!preamble_written) {
+    preamble_written = true;
+    Append(device.preamble.data(), device.preamble.size());
+  }
   if (!device.convert) {
     Append(bytes, size);
     return;

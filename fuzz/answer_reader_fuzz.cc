@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ++end;
     std::string word = input.substr(next, end - next);
     Check(got && *got == ModelValue(word));
-    Check(ParseAnswer(word) == ModelValue(word));
+    Check(NumberOfWord(word) == ModelValue(word));
     Check(FakeConsoleUnreadInput() == input.substr(end));  // the whitespace after it stays
     next = end;
   }

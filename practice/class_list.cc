@@ -137,7 +137,7 @@ bool LearnerOfFileName(const std::string& file, std::string& name) {
   return true;
 }
 
-std::string Cp852OfName(const std::string& name) {
+std::string Cp852OfUtf8(const std::string& name) {
   std::string shown;
   for (size_t at = 0; at < name.size();) {
     int32_t code = NextCharacter(name, at);

@@ -48,9 +48,9 @@ std::string LearnerFileName(const std::string& name);
 /// |name| is then the learner's name.
 bool LearnerOfFileName(const std::string& file, std::string& name);
 
-/// |name| (UTF-8) as code page 852 text, one character for each character: the Polish letters
-/// as themselves, any other Latin letter without its accent, anything else that is not plain
-/// ASCII (and bytes that are no UTF-8) as '?'.
-std::string Cp852OfName(const std::string& name);
+/// |name| (UTF-8: a learner's name, a path) as code page 852 text, one character for each
+/// character: the Polish letters as themselves, any other Latin letter without its accent, anything
+/// else that is not plain ASCII (and bytes that are no UTF-8) as '?'.
+std::string Cp852OfUtf8(const std::string& name);
 
 #endif  // PRACTICE_CLASS_LIST_H_

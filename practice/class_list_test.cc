@@ -91,5 +91,5 @@ TEST(ClassList, NamesShownInCodePage852) {
       {"\xF0\x9F\x98\x80 Ola", "? Ola"},  // one emoji, one stand-in
   };
   for (const auto& c : kCases)
-    EXPECT_EQ(Cp852OfName(c.name), Cp852(c.shown)) << c.name;
+    EXPECT_EQ(Cp852OfUtf8(c.name), Cp852(c.shown)) << c.name;
 }

@@ -1,5 +1,7 @@
 #include "practice/learner_choice.h"
 
+#include <algorithm>
+
 #include "console/input_stream.h"
 #include "console/output.h"
 #include "console/output_stream.h"
@@ -55,8 +57,39 @@ int32_t PlaceOfRow(std::string row, size_t count) {
   size_t end = row.size();
   while (end > start && IsSpaceByte(static_cast<unsigned char>(row[end - 1])))
     --end;
-  int32_t number = end > start ? ParseAnswer(std::string_view(row).substr(start, end - start)) : -1;
+  int32_t number =
+      end > start ? NumberOfWord(std::string_view(row).substr(start, end - start)) : -1;
   return number >= 1 && static_cast<size_t>(number) <= count ? number - 1 : -1;
+}
+
+// At most this many rows of names, so that the heading, the names, an empty row and the prompt
+// stay on a screen of 24 rows under the title screen's last rows: 40 names in two columns.
+constexpr size_t kNameRows = 20;
+
+// |names| numbered from 1, down the first column, then the next, as many columns as it takes
+// to keep within kNameRows rows (at most four, 80 columns shared between them); a name longer
+// than its column is cut, a "~" at its end.
+void PutNamesInColumns(const std::vector<std::string>& names) {
+  size_t columns = std::min<size_t>((names.size() + kNameRows - 1) / kNameRows, 4);
+  if (columns == 0)
+    return;
+  size_t rows = (names.size() + columns - 1) / columns;
+  size_t column_width = static_cast<size_t>(kConsoleWidth) / columns;
+  size_t width = std::to_string(names.size()).size();
+  for (size_t row = 0; row < rows; ++row) {
+    std::string line;
+    for (size_t i = row; i < names.size(); i += rows) {
+      std::string number = std::to_string(i + 1);
+      std::string cell =
+          std::string(width - number.size(), ' ') + number + ". " + Cp852OfUtf8(names[i]);
+      if (columns > 1 && cell.size() > column_width - 1)
+        cell = cell.substr(0, column_width - 2) + "~";
+      if (i + rows < names.size())
+        cell.resize(column_width, ' ');
+      line += cell;
+    }
+    PutLine(line);
+  }
 }
 
 }  // namespace
@@ -95,12 +128,7 @@ std::optional<MemoryFile> ChooseMemoryFile() {
 
 std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
   PutLine(kWhoPractises);
-  size_t width = std::to_string(names.size()).size();
-  for (size_t i = 0; i < names.size(); ++i) {
-    std::string number = std::to_string(i + 1);
-    PutText(std::string(width - number.size(), ' ') + number + ". ");
-    PutLine(Cp852OfName(names[i]));
-  }
+  PutNamesInColumns(names);
   PutBlankLines(1);
   PutText(kNumberPrompt);
   for (;;) {
@@ -114,7 +142,7 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
     if (place >= 0) {
       PutBlankLines(1);
       PutText(kHello);
-      PutText(Cp852OfName(names[static_cast<size_t>(place)]));
+      PutText(Cp852OfUtf8(names[static_cast<size_t>(place)]));
       PutLine(kHelloEnd);
       PutBlankLines(1);
       return static_cast<size_t>(place);
@@ -128,10 +156,10 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
 
 void PutListFault(const ListCheck& check) {
   PutText(kListStart);
-  PutText(Cp852OfName(check.first));
+  PutText(Cp852OfUtf8(check.first));
   if (check.fault == ListFault::kSameButCase) {
     PutText(kAnd);
-    PutText(Cp852OfName(check.second));
+    PutText(Cp852OfUtf8(check.second));
     PutLine(kSameButCase);
   } else {
     PutLine(kNotAFileName);

@@ -42,3 +42,37 @@ TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
     EXPECT_EQ(FakeConsoleUnreadInput(), c.unread) << c.what;
   }
 }
+
+TEST(LearnerChoice, FortyNamesStandInTwoColumnsOfTwentyRows) {
+  const struct {
+    size_t count;
+    size_t rows;  // of names
+    std::string first_row;
+  } kCases[] = {
+      {20, 20, " 1. Uczeń 1"},
+      {21, 11, " 1. Uczeń 1" + std::string(29, ' ') + "12. Uczeń 12"},
+      {40, 20, " 1. Uczeń 1" + std::string(29, ' ') + "21. Uczeń 21"},
+      {41, 14,
+       " 1. Uczeń 1" + std::string(15, ' ') + "15. Uczeń 15" + std::string(14, ' ') +
+           "29. Uczeń 29"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> names;
+    for (size_t i = 1; i <= c.count; ++i)
+      names.push_back("Uczeń " + std::to_string(i));
+    FakeConsoleReset("");
+    AskLearner(names);
+    std::string screen = FakeConsoleOutput();
+    size_t first = screen.find("\r\n") + 2;
+    EXPECT_EQ(screen.substr(first, screen.find("\r\n", first) - first), Screen(c.first_row))
+        << c.count;
+    size_t rows = 0;
+    for (size_t at = screen.find("\r\n"); at != std::string::npos; at = screen.find("\r\n", at + 2))
+      ++rows;
+    EXPECT_EQ(rows, 1 + c.rows + 2) << c.count << ": the heading, the names, an empty row";
+  }
+  // A name longer than its column is cut.
+  FakeConsoleReset("");
+  AskLearner(std::vector<std::string>(21, std::string(50, 'x')));
+  EXPECT_NE(FakeConsoleOutput().find(" 1. " + std::string(34, 'x') + "~ 12. "), std::string::npos);
+}

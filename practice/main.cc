@@ -1,11 +1,13 @@
 // The entry of a practice program. Built once per program, with RANGE (the largest factor)
-// and VERSION_SUFFIX (the end of its version text: a slash and the program's name).
+// VERSION_SUFFIX (the end of its version text: a slash and the program's name) and
+// PROGRAM_NAME (the name its messages give).
 
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "console/output.h"
 #include "console/title_screen.h"
 #include "console/version.h"
 #include "practice/learner_choice.h"
@@ -13,7 +15,7 @@
 #include "practice/table_arguments.h"
 
 int main(int argc, char** argv) {
-  const std::string name = VERSION_SUFFIX + 1;
+  const std::string name = PROGRAM_NAME;
   PracticeArguments arguments =
       ReadPracticeArguments(std::vector<std::string>(argv + (argc > 0), argv + argc), RANGE);
   if (arguments.read == ArgumentsRead::kBad) {
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
   }
   if (arguments.read == ArgumentsRead::kUsage) {
     PutPracticeUsage(name, RANGE);
+    return 0;
+  }
+  if (arguments.read == ArgumentsRead::kVersion) {
+    PutLine(TABLICZKA_VERSION_TEXT);
     return 0;
   }
   PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);

@@ -23,9 +23,9 @@ std::string LowerCase(std::string word) {
 // What a format line says: this format, a later one, or that the file is no memory at all.
 MemoryText ReadFormatLine(const std::vector<std::string>& words) {
   if (words.size() != 3 || LowerCase(words[0]) != "tabliczka" ||
-      LowerCase(words[1]) != "practice" || ParseAnswer(words[2]) < 1)
+      LowerCase(words[1]) != "practice" || NumberOfWord(words[2]) < 1)
     return MemoryText::kNotThisFormat;
-  return ParseAnswer(words[2]) == kFormatVersion ? MemoryText::kRead : MemoryText::kNewerFormat;
+  return NumberOfWord(words[2]) == kFormatVersion ? MemoryText::kRead : MemoryText::kNewerFormat;
 }
 
 // Reads one fact line "a b box day" into |memory|; false when it is not one. A fact given
@@ -34,8 +34,8 @@ MemoryText ReadFormatLine(const std::vector<std::string>& words) {
 bool ReadFactLine(const std::vector<std::string>& words, Memory& memory) {
   if (words.size() != 4)
     return false;
-  int32_t a = ParseAnswer(words[0]), b = ParseAnswer(words[1]), box = ParseAnswer(words[2]),
-          day = ParseAnswer(words[3]);
+  int32_t a = NumberOfWord(words[0]), b = NumberOfWord(words[1]), box = NumberOfWord(words[2]),
+          day = NumberOfWord(words[3]);
   if (a < 1 || a > kMemoryRange || b < 1 || b > kMemoryRange || box < 1 || box > kTopBox || day < 0)
     return false;
   FactMemory& fact = memory.facts[MemoryIndex(Question{a, b})];

@@ -82,7 +82,7 @@ MemoryFile PracticeMemoryFile() {
 }
 
 std::string RefusedLinkLine(const std::string& path) {
-  return kRefusedLink + Cp852OfName(path);
+  return kRefusedLink + Cp852OfUtf8(path);
 }
 
 bool MemoryOfFileName(const std::string& file, std::string& memory) {
@@ -196,7 +196,7 @@ bool LoadMemory(const MemoryFile& file, Memory& memory, MemoryLog& log, int64_t 
   int dropped = 0;
   // Kept for a person to look at, never overwritten; one that cannot be moved stays.
   if (read.no_memory && SetStateFileAside(base, dropped) && dropped > 0)
-    log.notices.push_back(kDroppedCopies + std::to_string(dropped) + "): " + Cp852OfName(base) +
+    log.notices.push_back(kDroppedCopies + std::to_string(dropped) + "): " + Cp852OfUtf8(base) +
                           ".N.bad");
   // The fold: one snapshot in place of the ended logs and the snapshots read. Where it cannot be
   // made, they all stay and are read again next time.
@@ -210,7 +210,7 @@ bool LoadMemory(const MemoryFile& file, Memory& memory, MemoryLog& log, int64_t 
     RemoveStateFile(path);
   for (const std::string& path : read.edited) {
     if (SetStateFileAside(path, dropped) && dropped > 0)
-      log.notices.push_back(kDroppedCopies + std::to_string(dropped) + "): " + Cp852OfName(path) +
+      log.notices.push_back(kDroppedCopies + std::to_string(dropped) + "): " + Cp852OfUtf8(path) +
                             ".N.bad");
   }
   return true;

@@ -1,6 +1,7 @@
 #include "practice/practice_round.h"
 
 #include <array>
+#include <vector>
 
 #include "console/clock.h"
 #include "console/command.h"
@@ -11,6 +12,7 @@
 #include "practice/memory.h"
 #include "practice/memory_store.h"
 #include "practice/messages.h"
+#include "practice/round_lists.h"
 #include "practice/table_grid.h"
 #include "practice/wrong_tries.h"
 #include "quiz/answer_reader.h"
@@ -69,23 +71,27 @@ void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t mill
 }
 
 // Where answers could not be kept, one last try; then, where some are still not kept, a row
-// that says so and where the file is, rather than silence (right under the summary, so that
-// the end of a round costs one row more only then). The path, kept in UTF-8, is shown as a
-// learner's name is (Polish letters as themselves, anything else plain ASCII).
-void KeepTheRest(RoundMemory& round) {
+// that says so and where the file is, rather than silence (right under the bar, so that the end
+// of a round costs one row more only then), after the rows that say what was found among the
+// memory's files (a link not followed, copies set aside that were removed). The path, kept in
+// UTF-8, is shown as a learner's name is (Polish letters as themselves, anything else plain
+// ASCII). Returns how many rows were shown.
+int32_t KeepTheRest(RoundMemory& round) {
   if (!round.unsaved.answers.empty() && round.may_keep)
     KeepUnsaved(round.log, round.unsaved);
   EndMemoryLog(round.log);
   for (const std::string& notice : round.log.notices)
     PutLine(notice);
+  int32_t rows = static_cast<int32_t>(round.log.notices.size());
   if (round.unsaved.answers.empty())
-    return;
+    return rows;
   if (round.file.path.empty()) {
     PutLine(kNotKeptNoPlace);
-    return;
+    return rows + 1;
   }
   PutText(kNotKept);
-  PutLine(Cp852OfName(round.file.path));
+  PutLine(Cp852OfUtf8(round.file.path));
+  return rows + 1;
 }
 
 // Asks |question| until it is answered right. False when input ends first.
@@ -118,58 +124,36 @@ bool PractiseQuestion(Question question, RoundMemory& round) {
   }
 }
 
-// How many columns |value| takes in decimal (|value| from 0).
-int32_t DigitCount(int32_t value) {
-  int32_t digits = 1;
-  for (; value >= 10; value /= 10)
-    ++digits;
-  return digits;
-}
+// The rows a terminal of 80 x 24 (GNOME Terminal's and xterm's own size) shows at once: the
+// end of a round, from the last answer's verdict to KONIEC, fits in them.
+constexpr int32_t kScreenRows = 24;
+// The rows of that end beside the panel: the verdict, the bar, the legend, and the closing
+// screen's empty row and five rows of art (the line end after the art comes after the key).
+constexpr int32_t kRowsBesidePanel = 9;
 
-// The facts right at the first try but slow, after their heading on its row and on as many
-// rows as they need, kReviewIndent apart; nothing when there are none. Packed in rows, so that
-// the grid and KONIEC below stay on a screen of 25 rows.
-void PutSlowFacts(const RoundMemory& round) {
-  int32_t column = -1;  // none shown yet
-  for (int32_t i = 0; i < round.slow_count; ++i) {
-    if (round.outcomes[round.slow[i]] != Outcome::kSlow)
-      continue;  // missed later: on the list to review
-    if (column < 0) {
-      PutText(kRightButSlow);
-      column = static_cast<int32_t>(sizeof kRightButSlow - 1);
-    }
-    Fact fact = FactOfSlot(round.slow[i]);
-    int32_t width = static_cast<int32_t>(sizeof kReviewIndent - 1 + FactLabel(fact).size()) +
-                    DigitCount(AnswerOfFact(fact)) + 3;  // " = "
-    if (column + width > kConsoleWidth) {
-      EndLine();
-      column = 0;
-    }
-    PutText(kReviewIndent);
-    PutFact(Question{fact.a, fact.b});
-    PutNumber(AnswerOfFact(fact));
-    column += width;
-  }
-  if (column >= 0)
-    EndLine();
-}
-
-void PutSummary(const RoundMemory& round, bool finished) {
-  PutSeparatorRow();
-  if (finished && round.missed_count == 0) {
-    PutLine(kAllRight);
-    PutSlowFacts(round);
-    return;
-  }
-  PutLine(kToReview);
+// The end of the round: a whole row of full blocks right under the last verdict, the row that
+// says what could not be kept (where some could not), then the grid with the lists beside it.
+void PutRoundEnd(RoundMemory& round, bool finished, int32_t range) {
+  if (!finished)
+    EndLine();  // the question that input ended at
+  for (int32_t i = 0; i < kConsoleWidth; ++i)
+    PutChar(kFullBlock);
+  EndLine();
+  int32_t rows = kScreenRows - kRowsBesidePanel - KeepTheRest(round);
+  std::vector<Question> review, slow;
   for (int32_t i = 0; i < round.missed_count; ++i) {
     Fact fact = FactOfSlot(round.missed[i]);
-    PutText(kReviewIndent);
-    PutFact(Question{fact.a, fact.b});
-    PutNumber(AnswerOfFact(fact));
-    EndLine();
+    review.push_back(Question{fact.a, fact.b});
   }
-  PutSlowFacts(round);
+  for (int32_t i = 0; i < round.slow_count; ++i) {
+    if (round.outcomes[round.slow[i]] == Outcome::kSlow) {  // else missed later: to review
+      Fact fact = FactOfSlot(round.slow[i]);
+      slow.push_back(Question{fact.a, fact.b});
+    }
+  }
+  int32_t width = kConsoleWidth - PanelColumn(range);
+  PutTableGridBeside(round.memory, range,
+                     RoundListsPanel(finished && review.empty(), review, slow, width, rows));
 }
 
 }  // namespace
@@ -179,7 +163,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   if (!count)
     return;
 
-  SeedGenerator(ClockSeconds());
+  SeedGenerator(WallClockSecondsLow32());
   RoundMemory round{memory_file, true, {}, {}, {}};
   int64_t start = WallClockSeconds();
   round.may_keep = LoadMemory(memory_file, round.memory, round.log, start);
@@ -190,11 +174,9 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseQuestion(DealQuestion(deck), round);
-  PutSummary(round, finished);
-  KeepTheRest(round);
-  PutTableGrid(round.memory, range);
+  PutRoundEnd(round, finished, range);
 }
 
 void PrintPracticeClosingScreen() {
-  PrintClosingArtAndWait(1, 0);
+  PrintClosingArtWaitingBeside(1);
 }

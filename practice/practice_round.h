@@ -16,9 +16,10 @@
 /// of what is known. A file without a path keeps nothing. Only the facts of |tables| are asked.
 void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables = kEveryTable);
 
-/// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows);
-/// then waits for a key. Shorter than the quiz's, so that the table of facts drawn just above it
-/// stays on a screen of 25 rows for the child and the teacher to see.
+/// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows,
+/// the last one's line end after the key wait); then waits for a key. Shorter than the quiz's,
+/// so that the end of the round drawn just above it stays on a screen of 24 rows for the child
+/// and the teacher to see.
 void PrintPracticeClosingScreen();
 
 #endif  // PRACTICE_PRACTICE_ROUND_H_

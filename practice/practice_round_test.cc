@@ -15,9 +15,8 @@
 namespace {
 
 using round_screen::Ask;
-using round_screen::SolvedFact;
+using round_screen::Bar;
 using round_screen::kPrompt;
-using round_screen::Separator;
 
 const std::string kRight = "<color 07>" + round_screen::kRight;
 const std::string kWrongShort = "<color 0C>" + round_screen::kWrongShort;
@@ -27,19 +26,24 @@ std::string WrongShowingProduct(int a, int b) {
 }
 
 // The end of a round that could keep nothing, having no place for it: the row that says so,
-// then the grid from one string of boxes per first factor ('.' new), with its legend.
-std::string Grid(int32_t range, const std::vector<std::string>& boxes) {
+// then the grid one column from the left, from one string of boxes per first factor ('.' new),
+// with |panel|'s rows beside it, two columns to its right, and its legend.
+std::string Grid(int32_t range, const std::vector<std::string>& boxes,
+                 const std::vector<std::string>& panel) {
   const char* kShades[] = {"  ", "░░", "▒▒", "▓▓", "██", "██"};
-  std::string margin((80 - (3 * range + 2)) / 2, ' ');
-  std::string grid = " Nie udało się zapisać postępów (brak folderu domowego).\n" + margin + "  ";
+  std::vector<std::string> rows = {"   "};
   for (int32_t b = 1; b <= range; ++b)
-    grid += (b < 10 ? "  " : " ") + std::to_string(b);
-  grid += "\n";
+    rows[0] += (b < 10 ? " " : "") + std::to_string(b) + (b < range ? " " : "");
   for (int32_t a = 1; a <= range; ++a) {
-    grid += margin + (a < 10 ? " " : "") + std::to_string(a);
+    std::string row = (a < 10 ? " " : "") + std::to_string(a);
     for (char box : boxes[a - 1])
-      grid += std::string(" ") + kShades[box == '.' ? 0 : box - '0'];
-    grid += "\n";
+      row += std::string(" ") + kShades[box == '.' ? 0 : box - '0'];
+    rows.push_back(row);
+  }
+  std::string grid = " Nie udało się zapisać postępów (brak folderu domowego).\n";
+  for (size_t i = 0; i < rows.size() || i < panel.size(); ++i) {
+    std::string row = i < rows.size() ? rows[i] : std::string(3 * range + 2, ' ');
+    grid += " " + (i < panel.size() ? row + "  " + panel[i] : row) + "\n";
   }
   return grid + round_screen::kLegend;
 }
@@ -72,17 +76,18 @@ TEST(PracticeRound, AsksAgainUntilRightShowingTheProductFromTheThirdTry) {
                          WrongShowingProduct(2, 3) + Ask(2, 3) + WrongShowingProduct(2, 3) +
                          Ask(2, 3) + kRight +                       //
                          Ask(5, 1) + kRight + Ask(2, 2) + kRight +  //
-                         Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n   " + SolvedFact(2, 3) +
-                         "\n" + Grid(5, {".....", ".21..", "1....", ".....", "2...2"});
+                         Bar() +
+                         Grid(5, {".....", ".21..", "1....", ".....", "2...2"},
+                              {" Do powtórki:", "  3 x 1 = 3     2 x 3 = 6"});
   EXPECT_EQ(PlayPractice(5, input), Screen(expected));
   EXPECT_EQ(FakeConsoleClockReads(), 1) << "seeded once, when the count is accepted";
 }
 
 TEST(PracticeRound, AllRightAtTheFirstTry) {
   std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight +
-                         Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
-                         " Wszystko dobrze za pierwszym razem !\n" +
-                         Grid(5, {".....", ".22..", "2....", ".....", "2...2"});
+                         Ask(5, 1) + kRight + Ask(2, 2) + kRight + Bar() +
+                         Grid(5, {".....", ".22..", "2....", ".....", "2...2"},
+                              {" Wszystko dobrze za pierwszym razem !"});
   EXPECT_EQ(PlayPractice(5, "abc\n5 25 3 6 5 4"), Screen(kPrompt + "\n za mało !\n\n" + expected));
 }
 
@@ -91,11 +96,12 @@ TEST(PracticeRound, EndOfInputDuringARetryEndsTheRoundWithTheSummary) {
     std::string input;
     std::string expected;
   } kCases[] = {
-      {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) +
-                       Separator() + " Do powtórki:\n   " + SolvedFact(3, 1) + "\n" +
-                       Grid(5, {".....", ".....", "1....", ".....", "....2"})},
-      {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + Separator() + " Do powtórki:\n" +
-                      Grid(5, {".....", ".....", ".....", ".....", "....2"})},
+      {"5\n25\n1", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) + "\n" +
+                       Bar() +
+                       Grid(5, {".....", ".....", "1....", ".....", "....2"},
+                            {" Do powtórki:", "  3 x 1 = 3"})},
+      {"5\n25\n", kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + "\n" + Bar() +
+                      Grid(5, {".....", ".....", ".....", ".....", "....2"}, {" Do powtórki:"})},
       {"", kPrompt + "\n"},
   };
   for (const auto& c : kCases)
@@ -107,8 +113,8 @@ TEST(PracticeRound, AFactMissedAgainIsListedOnce) {
   std::string input = "5\n2 1\n1\n3 1\n1\n1\n";
   std::string expected = kPrompt + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
                          kRight + Ask(1, 1) + kWrongShort + Ask(1, 1) + kRight + Ask(1, 1) +
-                         kRight + Ask(1, 1) + kRight + Separator() + " Do powtórki:\n   " +
-                         SolvedFact(1, 1) + "\n" + Grid(1, {"1"});
+                         kRight + Ask(1, 1) + kRight + Bar() +
+                         Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
@@ -124,30 +130,32 @@ TEST(PracticeRound, AQuestionMissedAgainAndAgainShowsTheProductEveryTime) {
     input += "1\n";
     expected += Ask(1, 1) + kRight;
   }
-  expected += Separator() + " Do powtórki:\n   " + SolvedFact(1, 1) + "\n" + Grid(1, {"1"});
+  expected += Bar() + Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"});
   EXPECT_EQ(PlayPractice(1, input), Screen(expected));
 }
 
 TEST(PracticeRound, AFactRightButSlowStaysInItsBoxAndIsListedWithoutTheTime) {
   // 3 x 1 in 6 s and 2 x 2 in 30 s are slow (box 1, new as they are); 5 x 1 in 5 s is quick;
   // 2 x 3, wrong at once, is missed.
-  std::string expected = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
-                         kWrongShort + Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) +
-                         kRight + Separator() + " Do powtórki:\n   " + SolvedFact(2, 3) + "\n" +
-                         kSlowHeading + "   " + SolvedFact(3, 1) + "   " + SolvedFact(2, 2) + "\n" +
-                         Grid(5, {".....", ".11..", "1....", ".....", "2...2"});
+  std::string expected =
+      kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kWrongShort + Ask(2, 3) +
+      kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Bar() +
+      Grid(5, {".....", ".11..", "1....", ".....", "2...2"},
+           {" Do powtórki:", "  2 x 3 = 6", kSlowHeading, "  3 x 1 = 3     2 x 2 = 4"});
   EXPECT_EQ(PlayPractice(5, "5\n25\n3\n7\n6\n5\n4\n", {1, 6, 1, 1, 5, 30}), Screen(expected));
-  // Ten slow: as many on a row as fit in 80 columns.
+  // Ten slow: four to a row beside the grid of 5, in the order they were answered.
   std::string output =
       PlayPractice(5, "10\n25 3 6 5 4 20 15 8 8 2\n", {9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
-  EXPECT_NE(output.find(Screen(kSlowHeading +
-                               "   5 x 5 = 25   3 x 1 = 3   2 x 3 = 6\n   5 x 1 = 5"
-                               "   2 x 2 = 4   5 x 4 = 20   5 x 3 = 15   4 x 2 = 8   2 x 4 = 8\n"
-                               "   1 x 2 = 2\n")),
-            std::string::npos);
+  EXPECT_NE(
+      output.find(Screen(Bar() + Grid(5, {".1...", ".111.", "1....", ".1...", "1.111"},
+                                      {" Wszystko dobrze za pierwszym razem !", kSlowHeading,
+                                       "  5 x 5 = 25    3 x 1 = 3     2 x 3 = 6     5 x 1 = 5",
+                                       "  2 x 2 = 4     5 x 4 = 20    5 x 3 = 15    4 x 2 = 8",
+                                       "  2 x 4 = 8     1 x 2 = 2"}))),
+      std::string::npos);
   // Range 1 asks 1 x 1 every time: slow, then missed the next time, it is only to review.
   EXPECT_NE(PlayPractice(1, "5\n1 2 1 1 1 1\n", {9})
-                .find(Screen(" Do powtórki:\n   1 x 1 = 1\n" + Grid(1, {"1"}))),
+                .find(Screen(Grid(1, {"1"}, {" Do powtórki:", "  1 x 1 = 1"}))),
             std::string::npos);
 }
 

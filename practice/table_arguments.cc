@@ -23,7 +23,9 @@ PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, i
   for (const std::string& word : words) {
     if (word == "-h" || word == "--help")
       return PracticeArguments{ArgumentsRead::kUsage, 0};
-    int32_t table = ParseAnswer(word);
+    if (word == "--version")
+      return PracticeArguments{ArgumentsRead::kVersion, 0};
+    int32_t table = NumberOfWord(word);
     if (table < 1 || table > range)
       arguments.read = ArgumentsRead::kBad;
     else

@@ -12,7 +12,8 @@
 /// What the command line asks for.
 enum class ArgumentsRead : uint8_t {
   kRound,  // a round of |tables|
-  kUsage,  // the usage on standard output, and nothing else
+  kUsage,    // the usage on standard output, and nothing else
+  kVersion,  // the version on standard output, and nothing else
   kBad,    // a word that is not a table: the error on standard error, and nothing else
 };
 
@@ -24,7 +25,8 @@ struct PracticeArguments {
 /// Reads |words|, the command line after the program's name, for a program with factors from
 /// 1 to |range|. Each word is a table: 1 to 9 digits of a number from 1 to |range| (07 is 7);
 /// the round asks the facts of the tables named, each named once or more. "-h" or "--help"
-/// anywhere asks for the usage; any other word makes the whole line bad. No words: every table.
+/// anywhere asks for the usage, "--version" for the version; any other word makes the whole
+/// line bad. No words: every table.
 PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, int32_t range);
 
 /// Writes the usage of program |name| (factors from 1 to |range|), in Polish, to standard

@@ -17,6 +17,7 @@ TEST(TableArguments, TablesInRangeOrTheUsageOrBad) {
       {{"0"}, 5, kBad, 0},
       {{"3", ""}, 10, kBad, 0},
       {{"x", "--help"}, 5, kUsage, 0},
+      {{"3", "--version"}, 5, ArgumentsRead::kVersion, 0},
   };
   for (const auto& c : kCases) {
     PracticeArguments read = ReadPracticeArguments(c.words, c.range);

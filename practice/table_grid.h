@@ -3,6 +3,8 @@
 #define PRACTICE_TABLE_GRID_H_
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "practice/memory.h"
 
@@ -18,5 +20,15 @@ char ShadeOfBox(int32_t box);
 /// lists anyway, and the row is needed so that the end of a round of 10 with its legend and
 /// KONIEC stays on a screen of 25 rows.
 void PutTableGrid(const Memory& memory, int32_t range);
+
+/// The column at which PutTableGridBeside starts its panel, for factors up to |range|.
+int32_t PanelColumn(int32_t range);
+
+/// The same grid one column from the left edge with |panel| beside it: panel row i (code page
+/// 852 text, at most kConsoleWidth - PanelColumn(range) characters) stands at PanelColumn on
+/// the grid's row i (the column heads first), on rows of its own below the grid where it is
+/// longer; then the legend, centred. The end of a practice round shows its lists there, so
+/// that they and the grid share rows.
+void PutTableGridBeside(const Memory& memory, int32_t range, const std::vector<std::string>& panel);
 
 #endif  // PRACTICE_TABLE_GRID_H_

@@ -10,7 +10,7 @@ constexpr size_t kKeptLength = 10;
 
 }  // namespace
 
-int32_t ParseAnswer(std::string_view word) {
+int32_t NumberOfWord(std::string_view word) {
   for (char c : word) {
     if (c < '0' || c > '9')
       return -1;
@@ -40,7 +40,7 @@ std::optional<int32_t> ReadAnswerOrEnd() {
       word[length++] = static_cast<char>(byte);
   }
   UnreadInputByte(byte);
-  return ParseAnswer(std::string_view(word, length));
+  return NumberOfWord(std::string_view(word, length));
 }
 
 int32_t ReadAnswer() {

@@ -9,7 +9,7 @@
 
 using namespace std::string_literals;
 
-TEST(ParseAnswer, AcceptsOnlyUpToNineDecimalDigits) {
+TEST(NumberOfWord, AcceptsOnlyUpToNineDecimalDigits) {
   const struct {
     std::string word;
     int32_t value;
@@ -41,7 +41,7 @@ TEST(ParseAnswer, AcceptsOnlyUpToNineDecimalDigits) {
       {"١", -1},  // an Arabic-Indic digit is no decimal digit here
   };
   for (const auto& c : kCases)
-    EXPECT_EQ(ParseAnswer(c.word), c.value) << "word \"" << c.word << "\"";
+    EXPECT_EQ(NumberOfWord(c.word), c.value) << "word \"" << c.word << "\"";
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "console/block_art.h"
 #include "console/key_wait.h"
 #include "console/output.h"
+#include "console/output_stream.h"
 
 namespace {
 
@@ -22,6 +23,16 @@ void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after) {
     PutLine(kClosingArt[row].text());
   PutBlankLines(blank_rows_after);
   WaitForKey();
+}
+
+void PrintClosingArtWaitingBeside(int blank_rows_before) {
+  PutBlankLines(blank_rows_before);
+  for (int row : {0, 1, 2, 3})
+    PutLine(kClosingArt[row].text());
+  PutText(kClosingArt[0].text());
+  FlushOutput();  // a row not ended yet: on the screen before the wait
+  WaitForKey();
+  EndLine();
 }
 
 void PrintClosingScreen() {

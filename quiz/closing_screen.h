@@ -10,4 +10,9 @@ void PrintClosingScreen();
 /// above it ends with a shorter one.
 void PrintClosingArtAndWait(int blank_rows_before, int blank_rows_after);
 
+/// KONIEC in block letters after |blank_rows_before| empty rows, its last row's line end
+/// written after the key wait: the cursor waits beside the art, not on a row of its own, so a
+/// screen holding more above it keeps one row more.
+void PrintClosingArtWaitingBeside(int blank_rows_before);
+
 #endif  // QUIZ_CLOSING_SCREEN_H_

@@ -49,20 +49,21 @@ TEST(ClosingScreen, LettersStandInTheirColumns) {
   EXPECT_EQ(top.rfind('\xDB'), 60u);
 }
 
-TEST(ClosingScreen, ShortIsKoniecAfterOneEmptyRowThenTheKeyWait) {
-  // As practice ends: short, so that the table of facts above it stays on a screen of 25 rows.
+TEST(ClosingScreen, WaitingBesideIsKoniecAfterOneEmptyRowThenTheKeyWait) {
+  // As practice ends: short, so that the table of facts above it stays on a screen of 24 rows:
+  // the last row's line end comes after the key, so the cursor waits beside the art.
   FakeConsoleReset("");
   PrintClosingScreen();
   std::string quiz = FakeConsoleOutput();
   FakeConsoleReset("");
-  PrintClosingArtAndWait(1, 0);
+  PrintClosingArtWaitingBeside(1);
   std::string practice = FakeConsoleOutput();
   // The quiz's art rows, between its four empty rows and its ten line ends.
   std::string art = quiz.substr(8, quiz.size() - 8 - 20 - std::string("<key>").size());
-  EXPECT_EQ(practice, "\r\n" + art + "<key>");
+  EXPECT_EQ(practice, "\r\n" + art.substr(0, art.size() - 2) + "<key>\r\n");
   size_t rows = 0;
   for (size_t at = practice.find("\r\n"); at != std::string::npos;
        at = practice.find("\r\n", at + 1))
     ++rows;
-  EXPECT_EQ(rows, 6u) << "one empty row and the five rows of KONIEC";
+  EXPECT_EQ(rows, 6u) << "one empty row and the five rows of KONIEC, the last ended after the key";
 }

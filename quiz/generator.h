@@ -1,4 +1,5 @@
-// The question generator: a 32-bit linear congruential generator seeded from the clock.
+// The question generator: a 32-bit linear congruential generator, seeded by its caller (the
+// quiz seeds it from the clock, tests with fixed numbers).
 #ifndef QUIZ_GENERATOR_H_
 #define QUIZ_GENERATOR_H_
 

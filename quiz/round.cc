@@ -23,9 +23,9 @@ std::optional<int32_t> AskQuestionCount() {
 }
 
 Question DrawQuestion(int32_t range) {
-  SeedGenerator(ClockSeconds());
+  SeedGenerator(WallClockSecondsLow32());
   int32_t r1 = DrawNumber();
-  SeedGenerator(ClockSeconds());
+  SeedGenerator(WallClockSecondsLow32());
   int32_t r2 = DrawNumber();
   return Question{FirstFactor(r1, range), SecondFactor(r2, range)};
 }

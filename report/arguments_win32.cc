@@ -4,6 +4,8 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "console/wide_text_win32.h"
+
 std::vector<std::string> ProgramArguments(int, char**) {
   std::vector<std::string> arguments;
   int count = 0;
@@ -11,11 +13,7 @@ std::vector<std::string> ProgramArguments(int, char**) {
   if (!wide)
     return arguments;
   for (int i = 1; i < count; ++i) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, &text[0], size, nullptr, nullptr);
-    text.resize(text.size() - 1);  // the terminating zero
-    arguments.push_back(text);
+    arguments.push_back(Utf8OfWide(wide[i]));
   }
   LocalFree(wide);
   return arguments;

@@ -1,6 +1,8 @@
 #include "report/class_report.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "console/output.h"
 #include "console/output_stream.h"
@@ -20,9 +22,14 @@ constexpr char kLearnerHead[] = "ucze\xE4";  // "uczeń"
 constexpr char kColumnsHead[] = "  umie  pude\x88ko 1  nie pad\x88o    ostatnio";
 constexpr char kNever[] = "nigdy";
 constexpr char kMark[] = "  !";
-constexpr char kMarkLegend[] =
-    " ! nie \x86wiczy od 7 dni lub d\x88u\xBE"
+// "nie ćwiczy od 7 dni lub dłużej", built around kDaysUnmarked: first the text before the
+// number, then the text after it.
+constexpr char kUnmarkedBefore[] = "nie \x86wiczy od ";
+constexpr char kUnmarkedAfter[] =
+    " dni lub d\x88u\xBE"
     "ej";
+constexpr char kCsvUnmarkedBefore[] = "nie ćwiczy od ";
+constexpr char kCsvUnmarkedAfter[] = " dni lub dłużej";
 // "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
 constexpr char kKnownLegend[] =
     " umie: dzia\x88"
@@ -49,14 +56,13 @@ constexpr char kNoFolder[] =
     " Nie wiadomo, gdzie szuka\x86 pami\xA9"
     "ci (brak folderu domowego).";
 constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
-// "Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ"
-constexpr char kUsage[] =
-    " Sk\x88"
-    "adnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMI\xA8";
+// For standard error, which is not converted to the terminal's character set as standard
+// output is: in letters every terminal shows as they are.
+constexpr char kUsageError[] =
+    "postepy: skladnia: postepy [--csv] [FOLDER] albo postepy FOLDER IMIE; pomoc: postepy -h\n";
 
 // The CSV's texts, in UTF-8.
-constexpr char kCsvLearnersHead[] =
-    "uczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej";
+constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
 constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
 constexpr char kCsvSkipped[] = "pominięty plik";
 
@@ -69,7 +75,7 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 // |name| in code page 852, cut or filled with spaces to |width| columns.
 std::string NameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfName(name);
+  std::string shown = Cp852OfUtf8(name);
   shown.resize(width, ' ');
   return shown;
 }
@@ -119,7 +125,7 @@ void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
   }
   PutBlankLines(1);
   if (marked)
-    PutLine(kMarkLegend);
+    PutLine(std::string(" ! ") + kUnmarkedBefore + std::to_string(kDaysUnmarked) + kUnmarkedAfter);
   PutLine(kKnownLegend);
 }
 
@@ -162,13 +168,13 @@ std::string CsvField(const std::string& field) {
 
 void PutFolderUnreadable(const std::string& folder) {
   PutText(kFolderUnreadable);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
 }
 
 // The line that names a file that could not be read and was skipped.
 void PutSkipped(const std::string& file) {
   PutText(kSkipped);
-  PutLine(Cp852OfName(file));
+  PutLine(Cp852OfUtf8(file));
 }
 
 }  // namespace
@@ -246,7 +252,7 @@ std::string DateOfDay(int32_t day) {
 void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today) {
   PutTitle(kClassTitle, today);
   PutText(kFolder);
-  PutLine(Cp852OfName(folder));
+  PutLine(Cp852OfUtf8(folder));
   PutBlankLines(1);
   if (records.learners.empty()) {
     PutLine(kNobody);
@@ -271,7 +277,8 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
 
 std::string ClassCsv(const ClassRecords& records, int32_t today) {
   const std::string kEnd = "\r\n";
-  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kEnd;
+  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kCsvUnmarkedBefore +
+                    std::to_string(kDaysUnmarked) + kCsvUnmarkedAfter + kEnd;
   for (const LearnerRecord& learner : records.learners) {
     LearnerSums sums = SumLearner(learner.memory);
     csv += CsvField(learner.name) + "," + std::to_string(sums.known) + "," +
@@ -284,8 +291,8 @@ std::string ClassCsv(const ClassRecords& records, int32_t today) {
     csv += "," + CsvField(learner.name);
   csv += kEnd;
   for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) +
-           "," + std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
+    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) + "," +
+           std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
     for (const LearnerRecord& learner : records.learners)
       csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
     csv += kEnd;
@@ -302,7 +309,7 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   bool csv = !arguments.empty() && arguments[0] == "--csv";
   std::vector<std::string> rest(arguments.begin() + (csv ? 1 : 0), arguments.end());
   if (rest.size() > (csv ? 1u : 2u) || (!rest.empty() && rest[0].rfind("--", 0) == 0)) {
-    PutLine(kUsage);
+    std::fputs(kUsageError, stderr);
     return 2;
   }
   std::string folder = rest.empty() ? MemoryFolder().path : rest[0];
@@ -337,6 +344,6 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
     }
   }
   PutText(kNoSuchLearner);
-  PutLine(Cp852OfName(rest[1]));
+  PutLine(Cp852OfUtf8(rest[1]));
   return 1;
 }

@@ -66,8 +66,6 @@ void RunSelector() {
   SkipRestOfRow();
 
   RunCommand("cls");
-  if (program) {
-    AppendProgramDirectoryToPath();
-    RunCommand(program);
-  }
+  if (program)
+    StartProgram(program);
 }

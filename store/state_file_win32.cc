@@ -8,25 +8,18 @@
 #include <cstdlib>
 #include <random>
 
+#include "console/wide_text_win32.h"
+
 namespace {
 
 // Paths are kept as UTF-8 inside and handed to the system as UTF-16, so that a user name
 // outside the ANSI code page still gives a path that works.
 std::wstring Wide(const std::string& text) {
-  int size =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
-  return wide;
+  return WideOfUtf8(text);
 }
 
 std::string Utf8(const std::wstring& wide) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string text(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size,
-                      nullptr, nullptr);
-  return text;
+  return Utf8OfWide(wide);
 }
 
 bool IsDirectory(const std::string& path) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "console/testing/cp852.h"
 #include "console/testing/fake_console.h"
 #include "console/title_screen.h"
 #include "practice/practice_round.h"
@@ -54,7 +55,8 @@ std::string ClosingScreenBytes(const std::string& program) {
   else
     PrintClosingScreen();
   std::string bytes = FakeConsoleOutput();
-  return bytes.substr(0, bytes.rfind("<key>"));
+  size_t key = bytes.rfind("<key>");
+  return bytes.erase(key, std::string("<key>").size());
 }
 
 MemoryPlace NewMemoryPlace() {
@@ -77,7 +79,9 @@ MemoryPlace NewMemoryPlace() {
       {"XDG_DATA_HOME=" + dir}, dir + "/tabliczka/practice.txt", dir + "/tabliczka/practice.txt"};
 }
 
-std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {
+namespace {
+
+Memory MemoryOfBoxes(int range, const std::vector<std::string>& boxes) {
   Memory memory;
   for (int a = 1; a <= range; ++a) {
     for (int b = 1; b <= range; ++b) {
@@ -85,8 +89,24 @@ std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {
       memory.facts[MemoryIndex(Question{a, b})].box = box == '.' ? 0 : box - '0';
     }
   }
+  return memory;
+}
+
+}  // namespace
+
+std::string TableGridBytes(int range, const std::vector<std::string>& boxes) {
   FakeConsoleReset("");
-  PutTableGrid(memory, range);
+  PutTableGrid(MemoryOfBoxes(range, boxes), range);
+  return FakeConsoleOutput();
+}
+
+std::string EndGridBytes(int range, const std::vector<std::string>& boxes,
+                         const std::vector<std::string>& panel) {
+  std::vector<std::string> stored;
+  for (const std::string& row : panel)
+    stored.push_back(Screen(row));
+  FakeConsoleReset("");
+  PutTableGridBeside(MemoryOfBoxes(range, boxes), range, stored);
   return FakeConsoleOutput();
 }
 

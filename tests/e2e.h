@@ -39,6 +39,11 @@ MemoryPlace NewMemoryPlace();
 /// one string of boxes per first factor, '.' for a new fact (such as "..2.1").
 std::string TableGridBytes(int range, const std::vector<std::string>& boxes);
 
+/// The stored bytes that end a practice round: the grid as above, one column from the left,
+/// with |panel|'s rows (UTF-8 text, the lists of the round) beside it.
+std::string EndGridBytes(int range, const std::vector<std::string>& boxes,
+                         const std::vector<std::string>& panel);
+
 /// True when the child ended by itself with status 0.
 bool ExitedWithZero(int status);
 

@@ -38,7 +38,7 @@ bool Listed(const char* numbers, long number) {
 }  // namespace
 
 // A day before 1970 seeds as day 0 does.
-uint32_t ClockSeconds() {
+uint32_t WallClockSecondsLow32() {
   static uint32_t reads = 0;
   return static_cast<uint32_t>(DayStart() > 0 ? DayStart() : 0) + reads++ % 2;
 }

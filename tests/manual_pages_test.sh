@@ -18,6 +18,18 @@ for program in "${programs[@]}"; do
     failed=1
   fi
   shown=$(MANWIDTH=80 man -l -E UTF-8 "$page" 2>/dev/null)
+  # Polish typography: no word hyphenated (groff's English patterns break Polish words) nor
+  # broken at a hyphen, at any width; quotes „…”, never English ones.
+  for width in 80 60 47; do
+    if MANWIDTH=$width man -l -E UTF-8 "$page" 2>/dev/null | grep -q -E '[-‐]$'; then
+      echo "$program: a line at $width columns ends in a hyphen"
+      failed=1
+    fi
+  done
+  if grep -q -E '“|‘' <<<"$shown"; then
+    echo "$program: an English quote"
+    failed=1
+  fi
   for section in NAZWA SKŁADNIA OPIS PRZEBIEG KOMUNIKATY ZAKOŃCZENIE "KOD WYJŚCIA" UWAGI \
     "ZOBACZ TAKŻE"; do
     if ! grep -q "^$section\$" <<<"$shown"; then

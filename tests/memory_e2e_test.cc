@@ -30,8 +30,7 @@ const std::string kFormatLine = "tabliczka practice 1\n";
 // zif's first run on day 0: 5x5, 3x1, 2x3, 5x1, 2x2, all right at the first try.
 const std::string kZifInput = "5\n25 3 6 5 4\n";
 const std::string kZifRound = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) +
-                              kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Separator() +
-                              " Wszystko dobrze za pierwszym razem !\n";
+                              kRight + Ask(5, 1) + kRight + Ask(2, 2) + kRight + Bar();
 const std::string kZifMemory = kFormatLine + "2 2 2 0\n2 3 2 0\n3 1 2 0\n5 1 2 0\n5 5 2 0\n";
 
 const std::vector<std::string> kZifGrid = {".....", ".22..", "2....", ".....", "2...2"};
@@ -44,7 +43,8 @@ std::string ZifFirstRunOutput(const std::string& not_kept = "",
                               const std::string& before = "") {
   return TitleScreenBytes("wersja 2.0/zif") + Screen(before + kZifRound) +
          (not_kept.empty() ? "" : Screen(" Nie udało się zapisać postępów" + not_kept + "\n")) +
-         TableGridBytes(5, grid) + ClosingScreenBytes("zif");
+         EndGridBytes(5, grid, {" Wszystko dobrze za pierwszym razem !"}) +
+         ClosingScreenBytes("zif");
 }
 
 // A practice program with the fixed clock on day |day|, keeping its memory in |place|, started
@@ -236,10 +236,10 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
   ASSERT_TRUE(ExitedWithZero(first.status));
   std::string round = kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kWrongShort + Ask(3, 1) + kRight +
                       Ask(2, 3) + kRight + Ask(5, 1) + kRight + Ask(2, 2) + kWrongShort +
-                      Ask(2, 2) + kRight + Separator() + " Do powtórki:\n   3 x 1 = 3\n" +
-                      "   2 x 2 = 4\n";
+                      Ask(2, 2) + kRight + Bar();
   EXPECT_EQ(first.output, TitleScreenBytes("wersja 2.0/zif") + Screen(round) +
-                              TableGridBytes(5, {".....", ".12..", "1....", ".....", "2...2"}) +
+                              EndGridBytes(5, {".....", ".12..", "1....", ".....", "2...2"},
+                                           {" Do powtórki:", "  3 x 1 = 3     2 x 2 = 4"}) +
                               ClosingScreenBytes("zif"));
   EXPECT_EQ(MemoryOf(file), kFormatLine + "2 2 1 0\n2 3 2 0\n3 1 1 0\n5 1 2 0\n5 5 2 0\n");
 
@@ -248,12 +248,13 @@ TEST(PracticeMemoryThroughAPipe, TheNextDayStartsWithTheFactsMissedAndBothProgra
   Finished second = Practise("vek_fixed_clock", "5\n3 4 35 12 56\n", place, 1);
   ASSERT_TRUE(ExitedWithZero(second.status));
   round = kPrompt + Ask(3, 1) + kRight + Ask(2, 2) + kRight + Ask(7, 5) + kRight + Ask(6, 2) +
-          kRight + Ask(8, 7) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n";
+          kRight + Ask(8, 7) + kRight + Bar();
   EXPECT_EQ(second.output,
             TitleScreenBytes("wersja 2.0/vek") + Screen(round) +
-                TableGridBytes(
-                    10, {"..........", ".22.......", "2.........", "..........", "2...2.....",
-                         ".2........", "....2.....", "......2...", "..........", ".........."}) +
+                EndGridBytes(10,
+                             {"..........", ".22.......", "2.........", "..........", "2...2.....",
+                              ".2........", "....2.....", "......2...", "..........", ".........."},
+                             {" Wszystko dobrze za pierwszym razem !"}) +
                 ClosingScreenBytes("vek"));
   EXPECT_EQ(MemoryOf(file), kFormatLine +
                                 "2 2 2 1\n2 3 2 0\n3 1 2 1\n5 1 2 0\n5 5 2 0\n6 2 2 1\n7 5 2 1\n"
@@ -268,11 +269,11 @@ TEST(PracticeMemoryThroughAPipe, ASlowAnswerKeepsItsFactInItsBoxAndIsListed) {
   WriteFile(place.file, kFormatLine + "3 1 3 0\n");
   Finished run = Practise("zif_fixed_clock", "5\n3 4 3 4 8\n", place, 10, {}, "1");
   std::string round = kPrompt + Ask(3, 1) + kRight + Ask(4, 1) + kRight + Ask(1, 3) + kRight +
-                      Ask(1, 4) + kRight + Ask(2, 4) + kRight + Separator() +
-                      " Wszystko dobrze za pierwszym razem !\n"
-                      " Dobrze, a wkrótce pójdzie od razu:   3 x 1 = 3\n";
+                      Ask(1, 4) + kRight + Ask(2, 4) + kRight + Bar();
   EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/zif") + Screen(round) +
-                            TableGridBytes(5, {"..22.", "...2.", "3....", "2....", "....."}) +
+                            EndGridBytes(5, {"..22.", "...2.", "3....", "2....", "....."},
+                                         {" Wszystko dobrze za pierwszym razem !",
+                                          " Dobrze, a wkrótce pójdzie od razu:", "  3 x 1 = 3"}) +
                             ClosingScreenBytes("zif"));
   EXPECT_EQ(MemoryOf(place.file),
             kFormatLine + "1 3 2 10\n1 4 2 10\n2 4 2 10\n3 1 3 10\n4 1 2 10\n");
@@ -281,12 +282,12 @@ TEST(PracticeMemoryThroughAPipe, ASlowAnswerKeepsItsFactInItsBoxAndIsListed) {
 TEST(PracticeMemoryThroughAPipe, TheTableOfSevenAsksOnlyItsFactsAndTheGridShowsTheWholeTable) {
   Finished run = Practise("vek_fixed_clock", "5\n35 21 14 49 56\n", NewMemoryPlace(), 0, {"7"});
   std::string round = kPrompt + Ask(7, 5) + kRight + Ask(7, 3) + kRight + Ask(7, 2) + kRight +
-                      Ask(7, 7) + kRight + Ask(7, 8) + kRight + Separator() +
-                      " Wszystko dobrze za pierwszym razem !\n";
+                      Ask(7, 7) + kRight + Ask(7, 8) + kRight + Bar();
   std::vector<std::string> boxes(10, "..........");
   boxes[6] = ".22.2.22..";
   EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/vek") + Screen(round) +
-                            TableGridBytes(10, boxes) + ClosingScreenBytes("vek"));
+                            EndGridBytes(10, boxes, {" Wszystko dobrze za pierwszym razem !"}) +
+                            ClosingScreenBytes("vek"));
 }
 
 TEST(PracticeMemoryThroughAPipe, AWordThatIsNotATableEndsWithStatusTwoAndTouchesNothing) {
@@ -297,20 +298,23 @@ TEST(PracticeMemoryThroughAPipe, AWordThatIsNotATableEndsWithStatusTwoAndTouches
     const char* word;
     int status;
     std::string errors;
-  } kCases[] = {{"vek", "11", 2, kVek},
-                {"vek", "x", 2, kVek},
-                {"vek", "-3", 2, kVek},
+    std::string output;  // its start: the usage's first line, or the version
+  } kCases[] = {{"vek", "11", 2, kVek, ""},
+                {"vek", "x", 2, kVek, ""},
+                {"vek", "-3", 2, kVek, ""},
+                {"vek", "--wersja", 2, kVek, ""},
                 {"zif", "7", 2,
-                 "zif: tabliczki to liczby od 1 do 5, np. zif 4 albo zif 3 4 5; pomoc: zif -h"},
-                {"zif", "-h", 0, ""}};
+                 "zif: tabliczki to liczby od 1 do 5, np. zif 4 albo zif 3 4 5; pomoc: zif -h", ""},
+                {"zif", "-h", 0, "", "Użycie: zif [TABLICZKA ...]\n"},
+                {"vek", "--help", 0, "", "Użycie: vek [TABLICZKA ...]\n"},
+                {"zif", "--version", 0, "", "wersja 2.0\n"}};
   for (const auto& c : kCases) {
     MemoryPlace place = NewMemoryPlace();
     Finished run = Practise(c.program, kZifInput, place, 0, {c.word});
     EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == c.status) << c.word;
     // A Windows text stream ends the line with CR LF.
     EXPECT_EQ(run.errors, c.errors + (c.status == 0 ? "" : ThroughRunner() ? "\r\n" : "\n"));
-    std::string usage = Screen("Użycie: zif [TABLICZKA ...]\n");  // its first line
-    EXPECT_EQ(c.status ? run.output : run.output.substr(0, usage.size()), c.status ? "" : usage);
+    EXPECT_EQ(run.output.substr(0, Screen(c.output).size()), Screen(c.output)) << c.word;
     EXPECT_FALSE(Exists(DirectoryOf(place.file))) << c.word << ": nothing kept";
   }
 }
@@ -400,7 +404,8 @@ TEST(PracticeMemoryThroughAPipe, AChildsHistoryIsNeverThrownAway) {
   EXPECT_EQ(ReadFile(place.file + ".4.bad"), "garbage 4\n");
   EXPECT_EQ(last.output, TitleScreenBytes("wersja 2.0/zif") + Screen(kZifRound) +
                              Screen(" Usunięto starsze kopie (1): " + place.shown + ".N.bad\n") +
-                             TableGridBytes(5, {".....", ".55..", "5....", ".....", "5...5"}) +
+                             EndGridBytes(5, {".....", ".55..", "5....", ".....", "5...5"},
+                                          {" Wszystko dobrze za pierwszym razem !"}) +
                              ClosingScreenBytes("zif"))
       << "the four rounds' answers all count";
 }
@@ -492,7 +497,8 @@ TEST(PracticeMemoryThroughAPipe, NothingIsWrittenOutsideItsOwnFolder) {
     bool list = std::string(planted) == "uczniowie.txt";
     EXPECT_EQ(run.output, TitleScreenBytes("wersja 2.0/zif") +
                               Screen((list ? refused + "\n" : "") + kZifRound) +
-                              Screen(list ? "" : refused) + TableGridBytes(5, kZifGrid) +
+                              Screen(list ? "" : refused) +
+                              EndGridBytes(5, kZifGrid, {" Wszystko dobrze za pierwszym razem !"}) +
                               ClosingScreenBytes("zif"))
         << planted;
     EXPECT_EQ(ReadFile(dir + "/elsewhere"), "# someone else's\nAla\n") << planted;

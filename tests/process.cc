@@ -243,10 +243,10 @@ Finished RunPiped(const Launch& launch, const std::vector<InputPiece>& input, in
   return finished;
 }
 
-PtyChild StartOnPty(const Launch& launch) {
+PtyChild StartOnPty(const Launch& launch, int rows) {
   PtyChild child;
   struct winsize size = {};
-  size.ws_row = 40;
+  size.ws_row = static_cast<unsigned short>(rows);
   size.ws_col = 80;
   if (openpty(&child.master, &child.slave, nullptr, nullptr, &size) != 0)
     return child;

@@ -73,9 +73,9 @@ struct PtyChild {
   struct termios mode_at_start = {};
 };
 
-/// Starts |launch| on a new pseudo-terminal of 80 columns: standard output and error on the
-/// terminal, standard input too unless launch.stdin_path is set.
-PtyChild StartOnPty(const Launch& launch);
+/// Starts |launch| on a new pseudo-terminal of 80 columns and |rows| rows: standard output and
+/// error on the terminal, standard input too unless launch.stdin_path is set.
+PtyChild StartOnPty(const Launch& launch, int rows = 40);
 
 /// Reads what the program writes to the terminal until |needle| has appeared in |screen| or
 /// |timeout_ms| have passed. True when it appeared.

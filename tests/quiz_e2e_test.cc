@@ -43,20 +43,22 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
       {"vek_fixed_clock", "wersja 2.0/vek", "5\n3\n1 2 7 72\n9\n18\n72\n",
        kPrompt + Ask(1, 3) + kRight + Ask(9, 8) + "\n Wcale nie !\a\n" + Ask(9, 8) +
            "\n Wcale nie !\a\n" + Ask(9, 8) + Wrong(9, 8) + Ask(9, 8) + kRight + Ask(3, 3) +
-           kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Separator() + " Do powtórki:\n   " +
-           SolvedFact(9, 8) + "\n",
-       TableGridBytes(10, {"..2.......", "..........", "..2.......", "..........", "..........",
-                           "..........", "..........", "........2.", ".2.....1..", ".........."})},
+           kRight + Ask(9, 2) + kRight + Ask(8, 9) + kRight + Bar(),
+       EndGridBytes(10,
+                    {"..2.......", "..........", "..2.......", "..........", "..........",
+                     "..........", "..........", "........2.", ".2.....1..", ".........."},
+                    {" Do powtórki:", "  " + SolvedFact(9, 8)})},
       {"zif_fixed_clock", "wersja 2.0/zif", "5\n25 3 6 5 4\n",
        kPrompt + Ask(5, 5) + kRight + Ask(3, 1) + kRight + Ask(2, 3) + kRight + Ask(5, 1) + kRight +
-           Ask(2, 2) + kRight + Separator() + " Wszystko dobrze za pierwszym razem !\n",
-       // The grid: 5 x 5, 3 x 1, 2 x 3, 5 x 1 and 2 x 2 in box 2, centred on 80 columns.
-       Screen("                                   1  2  3  4  5\n"
-              "                                1               \n"
-              "                                2    ▒▒ ▒▒      \n"
-              "                                3 ▒▒            \n"
-              "                                4               \n"
-              "                                5 ▒▒          ▒▒\n" +
+           Ask(2, 2) + kRight + Bar(),
+       // The grid: 5 x 5, 3 x 1, 2 x 3, 5 x 1 and 2 x 2 in box 2, one column from the left,
+       // the verdict of the round beside it.
+       Screen("     1  2  3  4  5   Wszystko dobrze za pierwszym razem !\n"
+              "  1               \n"
+              "  2    ▒▒ ▒▒      \n"
+              "  3 ▒▒            \n"
+              "  4               \n"
+              "  5 ▒▒          ▒▒\n" +
               kLegend)},
   };
   for (const auto& c : kCases) {

@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -48,9 +49,26 @@ Finished Report(const std::vector<std::string>& arguments,
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   std::vector<std::string> all = env;
   all.push_back(kToday);
-  if (ThroughRunner())
-    all.push_back("LC_ALL=C.UTF-8");  // wine names files and arguments in the locale's set
+  // The report's text follows the locale's set through a pipe too (and wine names files and
+  // arguments in it).
+  all.push_back("LC_ALL=C.UTF-8");
   return RunPiped(MakeLaunch(argv, TestEnvironment(all)), "");
+}
+
+// The stored code page 852 bytes |stored| as the report writes them to a pipe in a UTF-8
+// locale: in UTF-8; on Windows after a byte order mark, for Notepad.
+std::string AsShown(const std::string& stored) {
+  std::string shown = ThroughRunner() ? "\xEF\xBB\xBF" : "";
+  iconv_t to_utf8 = iconv_open("UTF-8", "CP852");
+  std::string in = stored;
+  char* in_at = &in[0];
+  size_t in_left = in.size();
+  std::string out(in.size() * 3 + 1, '\0');
+  char* out_at = &out[0];
+  size_t out_left = out.size();
+  iconv(to_utf8, &in_at, &in_left, &out_at, &out_left);
+  iconv_close(to_utf8);
+  return shown + out.substr(0, out.size() - out_left);
 }
 
 const std::string kRows =
@@ -103,7 +121,7 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
       "     7 x 8           2      1,0              9 x 9           0      4,0\n"
       "     6 x 7           1      1,5              2 x 2           0      5,0\n"
       "     3 x 4           0      3,0\n";
-  EXPECT_EQ(run.output, Screen(kReport));
+  EXPECT_EQ(run.output, AsShown(Screen(kReport)));
   EXPECT_EQ(Snapshot(klasa.dir), before) << "nothing written, locked or moved";
 
   // Without a folder: the memory's folder, as TABLICZKA_DIR names it.
@@ -147,10 +165,10 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
   rows.erase(rows.find(" Ala"), rows.find(" Łucja") - rows.find(" Ala"));
   rows.erase(rows.find(" Zosia"), rows.find("\n\n") + 1 - rows.find(" Zosia"));
   EXPECT_EQ(run.output,
-            Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows) +
-                TableGridBytes(
-                    10, {"..........", "..........", "..........", "..........", "..........",
-                         "......2...", ".......1..", "..........", "........4.", ".........."}));
+            AsShown(Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows) +
+                    TableGridBytes(10, {"..........", "..........", "..........", "..........",
+                                        "..........", "......2...", ".......1..", "..........",
+                                        "........4.", ".........."})));
 
   // A name not in the folder, a file that cannot be read, arguments it does not take.
   std::string gone = klasa.named + (ThroughRunner() ? "\\" : "/") + "gone";
@@ -164,11 +182,22 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
        " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n",
        1},
       {{gone}, " Nie da się przeczytać folderu: " + gone + "\n", 1},
-      {{"--help"}, " Składnia: postepy [--csv] [FOLDER]  albo  postepy FOLDER IMIĘ\n", 2},
+      {{"--pomoc"}, "", 2},
+      {{"--csv", klasa.named, "Ola"}, "", 2},
+      {{"-h"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
+      {{klasa.named, "--help"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
+      {{"--version"}, "wersja 2.0\n", 0},
   };
   for (const auto& c : kCases) {
     Finished refused = Report(c.arguments);
-    EXPECT_EQ(refused.output, Screen(c.said)) << c.said;
+    std::string said = c.said.empty() ? "" : AsShown(Screen(c.said));
+    EXPECT_EQ(refused.output.substr(0, said.size()), said) << c.said;
+    // Arguments it does not take: one line on standard error, and nothing else.
+    EXPECT_EQ(refused.errors, c.code == 2
+                                  ? std::string("postepy: skladnia: postepy [--csv] [FOLDER] albo "
+                                                "postepy FOLDER IMIE; pomoc: postepy -h") +
+                                        (ThroughRunner() ? "\r\n" : "\n")
+                                  : "");
     EXPECT_TRUE(WIFEXITED(refused.status) && WEXITSTATUS(refused.status) == c.code) << c.said;
   }
 }
@@ -189,4 +218,50 @@ TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
             std::string::npos)
       << screen;
   EXPECT_NE(screen.find("     7 x 8           2      1,0"), std::string::npos) << screen;
+}
+
+TEST(ReportOnATerminal, ALongerReportThanTheWindowGoesThroughThePager) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  // The class of three (a report of 17 rows) and one of 25 (far more than 24 rows), each on a
+  // window of 24 rows, with a pager that marks every row it shows.
+  Klasa small = NewKlasa();
+  std::string large = TemporaryDirectory();
+  std::string names;
+  for (int i = 1; i <= 25; ++i)
+    names += "Uczeń " + std::to_string(i) + "\n";
+  WriteFile(large + "/uczniowie.txt", names);
+  const struct {
+    std::string folder;
+    const char* pager;
+    bool paged;
+  } kCases[] = {
+      {small.dir, "PAGER=sed s/^/P:/", false},
+      {large, "PAGER=sed s/^/P:/", true},
+      {large, "PAGER=no-such-pager-anywhere", true},  // then a page at a time
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> argv = Command("postepy_fixed_clock");
+    argv.push_back(c.folder);
+    PtyChild child = StartOnPty(
+        MakeLaunch(argv, TestEnvironment({kToday, "TERM=xterm", "LC_ALL=C.UTF-8", c.pager})), 24);
+    std::string screen;
+    if (std::string(c.pager).find("no-such") != std::string::npos) {
+      EXPECT_TRUE(ReadScreenUntil(child, "-- dalej --", screen)) << screen;
+      EXPECT_TRUE(WaitForRawMode(child));
+      Type(child, " ");
+      ReadScreenFor(child, screen, 200);
+      while (WaitForRawMode(child, 300)) {
+        Type(child, " ");
+        ReadScreenFor(child, screen, 200);
+      }
+    }
+    EXPECT_EQ(WaitForExit(child, screen), 0) << c.pager;
+    EXPECT_EQ(screen.find("P: POSTĘPY KLASY") != std::string::npos, c.paged && c.pager[6] == 's')
+        << screen;
+    EXPECT_NE(screen.find("POSTĘPY KLASY"), std::string::npos) << screen;
+    EXPECT_NE(screen.find(c.folder == large ? "Uczeń 25" : "Zosia"), std::string::npos)
+        << "the whole report";
+    ClosePty(child);
+  }
 }

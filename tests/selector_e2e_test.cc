@@ -17,10 +17,23 @@
 
 namespace {
 
-// A directory of stand-ins for the four programs; each notes in the log that it started, with
-// how many arguments, and keeps all the input it was given.
-std::string StubDirectory() {
-  static const std::string dir = [] {
+// The file name of program |name| in the build under test.
+std::string FileName(const std::string& name) {
+  std::string path = Program(name);
+  return path.substr(path.rfind('/') + 1);
+}
+
+// Puts a copy of the selector in |dir|; its file.
+std::string MenuCopyIn(const std::string& dir) {
+  std::string copy = dir + "/" + FileName("trivelanko");
+  WriteFile(copy, ReadFile(Program("trivelanko")), true);
+  return copy;
+}
+
+// A copy of the selector beside stand-ins for the four programs; each notes in the log that
+// it started, with how many arguments, and keeps all the input it was given.
+std::string StubMenu() {
+  static const std::string menu = [] {
     std::string path = TemporaryDirectory();
     for (const char* name : {"qor", "pym", "vek", "zif"}) {
       WriteFile(path + "/" + name,
@@ -29,16 +42,16 @@ std::string StubDirectory() {
                 "cat >> \"$STUB_LOG.input\"\n",
                 true);
     }
-    return path;
+    return MenuCopyIn(path);
   }();
-  return dir;
+  return menu;
 }
 
-// A directory with a stand-in qor that notes its session and that it started, then waits up
-// to ten seconds, noting each of SIGTERM, SIGHUP, SIGINT and SIGQUIT that reaches it and
-// ending on it.
-std::string PatientStubDirectory() {
-  static const std::string dir = [] {
+// A copy of the selector beside a stand-in qor that notes its session and that it started,
+// then waits up to ten seconds, noting each of SIGTERM, SIGHUP, SIGINT and SIGQUIT that
+// reaches it and ending on it.
+std::string PatientStubMenu() {
+  static const std::string menu = [] {
     std::string path = TemporaryDirectory();
     WriteFile(path + "/qor",
               "#!/bin/sh\n"
@@ -53,9 +66,9 @@ std::string PatientStubDirectory() {
               "while [ $i -lt 200 ]; do sleep 0.05; i=$((i + 1)); done\n"
               "echo 'not told' >> \"$STUB_LOG\"\n",
               true);
-    return path;
+    return MenuCopyIn(path);
   }();
-  return dir;
+  return menu;
 }
 
 // Waits up to |timeout_ms| for the file |path| to hold |text|.
@@ -66,12 +79,6 @@ bool WaitForFile(const std::string& path, const std::string& text, int timeout_m
     usleep(10000);
   }
   return true;
-}
-
-// The file name of program |name| in the build under test.
-std::string FileName(const std::string& name) {
-  std::string path = Program(name);
-  return path.substr(path.rfind('/') + 1);
 }
 
 }  // namespace
@@ -106,10 +113,9 @@ TEST(SelectorThroughAPipe, StartsTheChosenProgramWithTheRowsAfterTheAnswers) {
   };
   for (const auto& c : kCases) {
     std::string log = TemporaryDirectory() + "/log";
-    Finished run =
-        RunPiped(MakeLaunch(Command("trivelanko"),
-                            {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}),
-                 c.input, 20000);
+    Finished run = RunPiped(
+        MakeLaunch(Command("trivelanko", StubMenu()), {"PATH=/usr/bin:/bin", "STUB_LOG=" + log}),
+        c.input, 20000);
     std::string expected = TitleScreenBytes("wersja 2.0") + Screen(kFirstQuestion) +
                            (c.second_question ? Screen(kSecondQuestion) : "");
     EXPECT_EQ(run.output, expected) << "input \"" << c.input << "\"";
@@ -120,8 +126,7 @@ TEST(SelectorThroughAPipe, StartsTheChosenProgramWithTheRowsAfterTheAnswers) {
 }
 
 TEST(SelectorThroughAPipe, AProgramThatCannotBeFoundStillEndsWithZero) {
-  std::string alone = TemporaryDirectory() + "/" + FileName("trivelanko");
-  WriteFile(alone, ReadFile(Program("trivelanko")), true);
+  std::string alone = MenuCopyIn(TemporaryDirectory());
   Finished run =
       RunPiped(MakeLaunch(Command("trivelanko", alone), TestEnvironment(), "/"), "1\n1\n", 20000);
   EXPECT_TRUE(ExitedWithZero(run.status));
@@ -167,8 +172,7 @@ TEST(SelectorThroughAPipe, FindsTheRealProgramsBesideItFromAnyDirectory) {
 
 TEST(SelectorThroughAPipe, FindsAProgramInstalledBesideACopyOfIt) {
   std::string install = TemporaryDirectory();
-  std::string copy = install + "/" + FileName("trivelanko");
-  WriteFile(copy, ReadFile(Program("trivelanko")), true);
+  std::string copy = MenuCopyIn(install);
   WriteFile(install + "/" + FileName("qor"), ReadFile(Program("qor")), true);
   Finished run =
       RunPiped(MakeLaunch(Command("trivelanko", copy), TestEnvironment(), "/"), "1\n1\n", 20000);
@@ -177,47 +181,55 @@ TEST(SelectorThroughAPipe, FindsAProgramInstalledBesideACopyOfIt) {
       << "the qor installed beside the copy starts";
 }
 
-TEST(SelectorThroughAPipe, ProgramsAlreadyOnThePathComeFirst) {
+TEST(SelectorThroughAPipe, TheProgramBesideItWinsOverAStaleOneOnThePath) {
   if (ThroughRunner())
     GTEST_SKIP() << "the stand-ins are shell scripts";
-  // The stand-in qor on PATH wins over the real one beside the selector.
-  std::string log = TemporaryDirectory() + "/log";
-  Finished run =
-      RunPiped(MakeLaunch(Command("trivelanko"),
-                          {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "/"),
-               "1\n1\n", 20000);
-  EXPECT_TRUE(ExitedWithZero(run.status));
-  EXPECT_EQ(ReadFile(log), "qor 0\n");
+  // A stand-in qor earlier on PATH, as an old build or package would leave, and the real one
+  // beside the selector: the real one starts. With none beside it, PATH's is started.
+  std::string stale = TemporaryDirectory();
+  WriteFile(stale + "/qor", "#!/bin/sh\necho \"$0\" >> \"$STUB_LOG\"\n", true);
+  std::string alone = MenuCopyIn(TemporaryDirectory());
+  const struct {
+    std::string menu;
+    bool real_qor;        // the real qor's title screen follows the menu's
+    std::string started;  // the stand-in's log, empty when it did not start
+  } kCases[] = {
+      {Program("trivelanko"), true, ""},
+      {alone, false, stale + "/qor\n"},
+  };
+  for (const auto& c : kCases) {
+    std::string log = TemporaryDirectory() + "/log";
+    Finished run =
+        RunPiped(MakeLaunch(Command("trivelanko", c.menu),
+                            {"PATH=" + stale + ":/usr/bin:/bin", "STUB_LOG=" + log}, "/"),
+                 "1\n1\n5\n0\n0\n0\n0\n0\n", 20000);
+    EXPECT_TRUE(ExitedWithZero(run.status)) << c.menu;
+    EXPECT_EQ(run.output.find(TitleScreenBytes("wersja 2.0/qor")) != std::string::npos, c.real_qor)
+        << c.menu;
+    EXPECT_EQ(ReadFile(log), c.started) << c.menu;
+  }
 }
 
-TEST(SelectorThroughAPipe, AProgramDirectoryWithAColonLeavesThePathAsItIs) {
+TEST(SelectorThroughAPipe, AProgramDirectoryWithAColonStillFindsWhatIsBesideIt) {
   if (ThroughRunner())
     GTEST_SKIP() << "the stand-ins are shell scripts";
   // The selector and a qor in a directory whose name holds ':', and a qor in each of the two
-  // directories that name would split into on PATH: "<top>/bin" and "games" (relative).
+  // directories that name would split into on PATH: "<top>/bin" and "games" (relative). The
+  // one beside the selector starts, whatever PATH holds, and PATH is left as it is.
   std::string top = TemporaryDirectory();
   std::string stub = "#!/bin/sh\necho \"$0 PATH=$PATH\" >> \"$STUB_LOG\"\n";
   for (const char* dir : {"/bin:games", "/bin", "/games", "/on-path"}) {
     mkdir((top + dir).c_str(), 0755);
     WriteFile(top + dir + "/qor", stub, true);
   }
-  std::string selector = top + "/bin:games/" + FileName("trivelanko");
-  WriteFile(selector, ReadFile(Program("trivelanko")), true);
-  const struct {
-    std::string path;
-    std::string started;  // the stub's log, empty when none started
-  } kCases[] = {
-      {"/usr/bin:/bin", ""},
-      {top + "/on-path:/usr/bin:/bin",
-       top + "/on-path/qor PATH=" + top + "/on-path:/usr/bin:/bin\n"},
-  };
-  for (const auto& c : kCases) {
+  std::string selector = MenuCopyIn(top + "/bin:games");
+  for (const std::string& path : {std::string("/usr/bin:/bin"), top + "/on-path:/usr/bin:/bin"}) {
     std::string log = TemporaryDirectory() + "/log";
     Finished run = RunPiped(
-        MakeLaunch(Command("trivelanko", selector), {"PATH=" + c.path, "STUB_LOG=" + log}, top),
+        MakeLaunch(Command("trivelanko", selector), {"PATH=" + path, "STUB_LOG=" + log}, top),
         "1\n1\n", 20000);
-    EXPECT_TRUE(ExitedWithZero(run.status)) << "PATH=" << c.path;
-    EXPECT_EQ(ReadFile(log), c.started) << "PATH=" << c.path;
+    EXPECT_TRUE(ExitedWithZero(run.status)) << "PATH=" << path;
+    EXPECT_EQ(ReadFile(log), top + "/bin:games/qor PATH=" + path + "\n") << "PATH=" << path;
   }
 }
 
@@ -245,10 +257,9 @@ TEST(SelectorFromAFile, ReadsAheadAndLeavesTheRowsAfterTheAnswersToTheProgram) {
     WriteFile(file, c.input);
     std::remove(log.c_str());
     std::remove((log + ".input").c_str());
-    Finished run = RunPiped(
-        MakeLaunch(Command("trivelanko"),
-                   {"PATH=" + StubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log}, "", file),
-        "", 5000);
+    Finished run = RunPiped(MakeLaunch(Command("trivelanko", StubMenu()),
+                                       {"PATH=/usr/bin:/bin", "STUB_LOG=" + log}, "", file),
+                            "", 5000);
     EXPECT_FALSE(run.timed_out) << what;
     EXPECT_TRUE(ExitedWithZero(run.status)) << what;
     EXPECT_EQ(ReadFile(log), c.started) << what;
@@ -267,9 +278,8 @@ TEST(SelectorSignals, ArePassedOnAndTheSelectorEndsAsItsProgramEnds) {
   } kSignals[] = {{SIGTERM, "TERM"}, {SIGHUP, "HUP"}, {SIGINT, "INT"}, {SIGQUIT, "QUIT"}};
   for (const auto& [sig, name] : kSignals) {
     std::string log = TemporaryDirectory() + "/log";
-    Launch launch =
-        MakeLaunch(Command("trivelanko"),
-                   {"PATH=" + PatientStubDirectory() + ":/usr/bin:/bin", "STUB_LOG=" + log});
+    Launch launch = MakeLaunch(Command("trivelanko", PatientStubMenu()),
+                               {"PATH=/usr/bin:/bin", "STUB_LOG=" + log});
     Finished run;
     std::thread selector([&] { run = RunPiped(launch, "1\n1\n", 20000); });
     bool started = WaitForFile(log, "started\n", 5000);

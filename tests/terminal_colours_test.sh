@@ -127,6 +127,7 @@ cat >"$work/inside.sh" <<'EOF'
 work=$1 program=$2
 (
   until stty -a </dev/tty | grep -q -- -icanon; do sleep 0.05; done
+  stty size </dev/tty >"$work/size"  # the window's rows and columns at the closing screen
   touch "$work/closing"
 ) &
 cat "$work/answers" | "$program"
@@ -346,6 +347,15 @@ fi
 if $has_gnome_terminal; then
   run_case gnome-terminal "$ends_wrong" e74856 0c0c0c 8 gnome-terminal crop \
     gnome-terminal --wait --hide-menubar --geometry=80x62+0+0 --
+  # As the desktop's menu starts a program with Terminal=true: GNOME Terminal at its own size,
+  # 80 x 24. The quiz asks for 25 rows, which GNOME Terminal gives, so the closing screen
+  # keeps the last correction on its top row (the photograph shows it).
+  run_case gnome-terminal-desktop "$ends_wrong" e74856 0c0c0c 8 gnome-terminal crop \
+    gnome-terminal --wait --
+  if [[ $(cat "$work/size" 2>/dev/null) != "25 80" ]]; then
+    echo "gnome-terminal-desktop: the window was $(cat "$work/size" 2>/dev/null) at the end, not 25 80"
+    failures=$((failures + 1))
+  fi
 fi
 # Tilix with a light profile, black on white, which it keeps whatever it is told: the text
 # turns light red after a wrong answer and gets the profile's black back after a right one.

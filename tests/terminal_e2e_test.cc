@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -98,6 +99,81 @@ termios ModeOf(const PtyChild& child) {
 Launch OnTerminal(const std::string& name, const std::vector<std::string>& env,
                   const std::string& stdin_path = "") {
   return MakeLaunch({Program(name)}, TestEnvironment(env), "", stdin_path);
+}
+
+// What a terminal of 80 columns and |rows| rows shows after |bytes|, one UTF-8 string per row
+// (trailing spaces dropped): text wraps at the last column and scrolls at the last row;
+// ESC [ H and ESC [ 2 J move home and clear; every other escape sequence draws nothing.
+std::vector<std::string> ShownRows(const std::string& bytes, int rows) {
+  std::vector<std::vector<std::string>> cells(rows, std::vector<std::string>(80, " "));
+  int row = 0, column = 0;
+  bool wrap_pending = false;
+  for (size_t i = 0; i < bytes.size();) {
+    unsigned char byte = static_cast<unsigned char>(bytes[i]);
+    if (byte == '\033' && i + 1 < bytes.size() && bytes[i + 1] == '[') {
+      size_t end = i + 2;
+      while (end < bytes.size() && (bytes[end] < 0x40 || bytes[end] > 0x7E))
+        ++end;
+      std::string sequence = bytes.substr(i + 2, end - i - 2);
+      if (end < bytes.size() && bytes[end] == 'H')
+        row = column = 0;
+      if (end < bytes.size() && bytes[end] == 'J' && sequence == "2")
+        cells.assign(rows, std::vector<std::string>(80, " "));
+      i = end + 1;
+    } else if (byte == '\033') {  // OSC or DCS: up to BEL or ESC backslash
+      size_t end = i + 2;
+      while (end < bytes.size() && bytes[end] != '\a' &&
+             !(bytes[end] == '\033' && end + 1 < bytes.size() && bytes[end + 1] == '\\'))
+        ++end;
+      i = end + (end < bytes.size() && bytes[end] == '\a' ? 1 : 2);
+    } else if (byte == '\r') {
+      column = 0, wrap_pending = false, ++i;
+    } else if (byte == '\n') {
+      if (++row == rows) {
+        cells.erase(cells.begin());
+        cells.emplace_back(80, " ");
+        --row;
+      }
+      wrap_pending = false, ++i;
+    } else if (byte < 0x20) {
+      ++i;
+    } else {
+      size_t length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : 4;
+      if (wrap_pending) {
+        column = 0, wrap_pending = false;
+        if (++row == rows) {
+          cells.erase(cells.begin());
+          cells.emplace_back(80, " ");
+          --row;
+        }
+      }
+      cells[row][column] = bytes.substr(i, length);
+      if (column == 79)
+        wrap_pending = true;
+      else
+        ++column;
+      i += length;
+    }
+  }
+  std::vector<std::string> shown;
+  for (const auto& line : cells) {
+    std::string text;
+    for (const std::string& cell : line)
+      text += cell;
+    shown.push_back(text.substr(0, text.find_last_not_of(' ') + 1));
+  }
+  return shown;
+}
+
+// Reads what the program writes until |needle| appears in |screen| at |from| or later. False
+// after 10 s.
+bool ReadAfter(const PtyChild& child, const std::string& needle, std::string& screen, size_t from) {
+  for (int tries = 0; tries < 500; ++tries) {
+    if (screen.find(needle, from) != std::string::npos)
+      return true;
+    ReadScreenFor(child, screen, 20);
+  }
+  return false;
 }
 
 // Core files of the programs a test ends with a signal would only fill the disk.
@@ -493,4 +569,146 @@ TEST(ProgramsOnATerminal, EndWhenTheTerminalHangsUpThoughSighupIsIgnored) {
   EXPECT_TRUE(status != -1 && WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP)
       << "status " << status << " (-1: still running)";
   ClosePty(child);
+}
+
+TEST(ScreensAt80x24, ShowTheWholeEndOfARound) {
+  // program, round shape (questions, every other one missed once before it is right where
+  // |missed|, the others slow where |slow|); the screen must show at once, when the closing
+  // screen waits, the last verdict above the bar and every row below it to KONIEC.
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  const struct {
+    const char* program;
+    int questions;
+    bool missed;
+    bool slow;
+  } kCases[] = {
+      {"vek_fixed_clock", 5, false, false},  // all right: the lists' short end
+      {"vek_fixed_clock", 6, true, false},
+      {"vek_fixed_clock", 30, true, true},  // the whole facts fill the rows beside the grid
+      {"vek_fixed_clock", 60, true, true},  // the first factor written once
+      {"vek_fixed_clock", 100, true, false},
+      {"vek_fixed_clock", 60, false, true},  // all right, many of them slow
+      {"zif_fixed_clock", 25, true, true},
+  };
+  for (const auto& c : kCases) {
+    std::string shape = std::string(c.program) + " " + std::to_string(c.questions) +
+                        (c.missed ? " missed" : "") + (c.slow ? " slow" : "");
+    std::string slow;  // the answers (every try counted) that take a minute
+    for (int q = 0, answer = 1; q < c.questions; ++q) {
+      bool missed = c.missed && q % 2 == 0;
+      if (c.slow && !missed)
+        slow += std::to_string(answer) + ",";
+      answer += missed ? 2 : 1;
+    }
+    std::string dir = TemporaryDirectory();
+    PtyChild child = StartOnPty(
+        MakeLaunch({Program(c.program)},
+                   TestEnvironment({"TERM=xterm", "LC_ALL=C.UTF-8", "XDG_DATA_HOME=" + dir,
+                                    "FIXED_CLOCK_DAY=0", "FIXED_CLOCK_SLOW=" + slow})),
+        24);
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "? ", screen)) << shape;
+    Type(child, std::to_string(c.questions) + "\n");
+    size_t next = screen.size();  // where the next question is written
+    for (int q = 0; q < c.questions; ++q) {
+      ASSERT_TRUE(ReadAfter(child, " = ", screen, next)) << shape << " question " << q;
+      size_t start = screen.rfind("\n ", screen.rfind(" = ")) + 2;
+      int a = 0, b = 0;
+      ASSERT_EQ(sscanf(screen.c_str() + start, "%d x %d", &a, &b), 2) << shape;
+      if (c.missed && q % 2 == 0) {
+        size_t from = screen.size();
+        Type(child, "0\n");
+        ASSERT_TRUE(ReadAfter(child, " = ", screen, from)) << shape << " asked again";
+      }
+      size_t from = screen.size();
+      Type(child, std::to_string(a * b) + "\n");
+      ASSERT_TRUE(ReadAfter(child, "Dobrze !", screen, from)) << shape;
+      next = screen.find("Dobrze !", from);
+    }
+    ASSERT_TRUE(WaitForRawMode(child)) << shape;
+    ReadScreenFor(child, screen, 100);
+    std::vector<std::string> rows = ShownRows(screen, 24);
+    size_t bar = 0;
+    while (bar < rows.size() && rows[bar].rfind("████████", 0) != 0)
+      ++bar;
+    ASSERT_LT(bar, rows.size()) << shape << ": the bar is on the screen";
+    ASSERT_GE(bar, 1u) << shape << ": the verdict above the bar is on the screen";
+    EXPECT_EQ(rows[bar - 1], " Dobrze !") << shape;
+    EXPECT_NE(rows[bar + 1].find(c.missed ? "Do powtórki:" : "Wszystko dobrze"), std::string::npos)
+        << shape;
+    if (c.slow) {
+      std::string all;
+      for (const std::string& row : rows)
+        all += row + "\n";
+      EXPECT_TRUE(all.find("pójdzie od razu") != std::string::npos ||
+                  all.find("w nawiasach") != std::string::npos)
+          << shape << all;
+    }
+    EXPECT_NE(rows[17].find("pudełko 1"), std::string::npos) << shape << ": the legend";
+    EXPECT_EQ(rows[23], "                   ██  ██   ████   ██  ██  ██  ██████   █████")
+        << shape << ": KONIEC's last row at the bottom";
+    Type(child, "x");
+    EXPECT_EQ(WaitForExit(child, screen), 0) << shape;
+    ClosePty(child);
+  }
+}
+
+TEST(ScreensAt80x24, KtoCwiczyShowsItsHeadingAndFortyNames) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  std::string dir = TemporaryDirectory();
+  std::string names;
+  for (int i = 1; i <= 40; ++i)
+    names += "Uczeń " + std::to_string(i) + "\n";
+  WriteFile(dir + "/uczniowie.txt", names);
+  PtyChild child = StartOnPty(
+      MakeLaunch({Program("vek")},
+                 TestEnvironment({"TERM=xterm", "LC_ALL=C.UTF-8", "TABLICZKA_DIR=" + dir})),
+      24);
+  std::string screen;
+  ASSERT_TRUE(ReadScreenUntil(child, "numer ? ", screen));
+  std::vector<std::string> rows = ShownRows(screen, 24);
+  std::string all;
+  for (const std::string& row : rows)
+    all += row + "\n";
+  EXPECT_NE(all.find("Kto ćwiczy?\n 1. Uczeń 1"), std::string::npos) << all;
+  EXPECT_NE(all.find("20. Uczeń 20"), std::string::npos) << all;
+  EXPECT_NE(all.find("40. Uczeń 40"), std::string::npos) << all;
+  ClosePty(child);
+}
+
+TEST(ScreensAt80x24, TheQuizAsksFor25RowsAndKeepsTheLastCorrectionOnTheTopRow) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal is this system's";
+  const struct {
+    const char* kind;
+    std::string env;
+    bool asks;
+  } kCases[] = {
+      {"plain", "TERM=xterm-256color", true},
+      {"tmux", "TMUX=/tmp/tmux-0/default,1,0", false},
+  };
+  for (const auto& c : kCases) {
+    PtyChild child =
+        StartOnPty(MakeLaunch({Program("qor_fixed_clock")},
+                              TestEnvironment({"TERM=xterm-256color", "LC_ALL=C.UTF-8", c.env})),
+                   24);
+    std::string screen;
+    ASSERT_TRUE(ReadScreenUntil(child, "? ", screen)) << c.kind;
+    Type(child, "5\n45\n45\n45\n45\n1\n");  // the last answer wrong
+    ASSERT_TRUE(WaitForRawMode(child)) << c.kind;
+    ReadScreenFor(child, screen, 100);
+    std::vector<std::string> rows = ShownRows(screen, 24);
+    EXPECT_EQ(rows[0], " Wcale nie !     9 x 5 = 45") << c.kind;
+    EXPECT_EQ(rows[13], "                   ██  ██   ████   ██  ██  ██  ██████   █████") << c.kind;
+    Type(child, "x");
+    EXPECT_EQ(WaitForExit(child, screen), 0) << c.kind;
+    // The pseudo-terminal does not resize: the size it had is asked for again at the end.
+    EXPECT_EQ(screen.find("\033[8;25;80t") == 0, c.asks) << c.kind;
+    EXPECT_EQ(screen.size() >= 10 && screen.compare(screen.size() - 10, 10, "\033[8;24;80t") == 0,
+              c.asks)
+        << c.kind;
+    ClosePty(child);
+  }
 }

@@ -104,13 +104,15 @@ int RunCommand(std::string_view commandLine) {
   return 0;
 }
 
-void AppendProgramDirectoryToPath() {}
+int StartProgram(const char* name) {
+  return RunCommand(name);
+}
 
 void WaitForKey() {
   Fake().output += "<key>";
 }
 
-uint32_t ClockSeconds() {
+uint32_t WallClockSecondsLow32() {
   FakeConsole& fake = Fake();
   size_t index = static_cast<size_t>(fake.clock_reads++);
   if (fake.times.empty())

@@ -36,6 +36,14 @@ inline std::string Separator() {
   return row + "\n\n";
 }
 
+/// The row of 80 full blocks right under a practice round's last verdict.
+inline std::string Bar() {
+  std::string row;
+  for (int i = 0; i < 80; ++i)
+    row += "█";
+  return row + "\n";
+}
+
 /// The row under a practice round's grid that says what each shade means, centred.
 inline const std::string kLegend =
     std::string(8, ' ') + "░░ pudełko 1   ▒▒ 2   ▓▓ 3   ██ 4 i 5   puste: jeszcze nie padło\n";

@@ -1,4 +1,4 @@
-#include "console/shell_posix.h"
+#include "console/spawn_posix.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <string>
 
 #include "console/system_posix.h"
 
@@ -59,7 +61,7 @@ int WaitFor(pid_t pid) {
 
 }  // namespace
 
-int RunShellLine(const std::string& line) {
+int SpawnAndWait(const char* file, bool search_path) {
   sigset_t passed_on, outside_mask;
   sigemptyset(&passed_on);
   for (int signal_number : kPassedOn)
@@ -84,13 +86,13 @@ int RunShellLine(const std::string& line) {
   posix_spawnattr_init(&attributes);
   posix_spawnattr_setsigmask(&attributes, &outside_mask);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
-  // The shell looks the program up as it looks up any command, then becomes it (exec), so the
-  // process waited for and told of signals is the program itself, not a shell waiting for it.
-  std::string command = "exec " + line;
-  char shell[] = "sh", option[] = "-c";
-  char* argv[] = {shell, option, &command[0], nullptr};
+  // Argument zero is the bare name, as a shell would give it.
+  const char* slash = std::strrchr(file, '/');
+  std::string name = slash ? slash + 1 : file;
+  char* argv[] = {&name[0], nullptr};
   pid_t pid;
-  int started = posix_spawn(&pid, "/bin/sh", nullptr, &attributes, argv, environ);
+  int started = search_path ? posix_spawnp(&pid, file, nullptr, &attributes, argv, environ)
+                            : posix_spawn(&pid, file, nullptr, &attributes, argv, environ);
   posix_spawnattr_destroy(&attributes);
 
   int status = -1;

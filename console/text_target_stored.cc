@@ -1,0 +1,5 @@
+#include "console/text_target.h"
+
+bool TextFollowsLocale() {
+  return false;
+}

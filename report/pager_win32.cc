@@ -1,0 +1,3 @@
+#include "report/pager.h"
+
+void PageLongReport() {}
