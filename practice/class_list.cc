@@ -142,6 +142,9 @@ ClassList ReadClassList(const std::string& folder) {
     case FileRead::kUnreadable:
       list.state = ListState::kUnreadable;
       return list;
+    case FileRead::kOthersLink:
+      list.state = ListState::kOthersLink;
+      return list;
   }
   return list;
 }
@@ -154,6 +157,10 @@ std::vector<std::string> ClassListLines(const ClassList& list) {
       lines.push_back(file + "nie da się go przeczytać z tego konta.");
       lines.push_back(
           " Popraw: daj temu kontu prawo odczytu albo zamknij plik w innym programie.");
+      break;
+    case ListState::kOthersLink:
+      lines.push_back(file + "to dowiązanie zrobione przez inne konto; program za nim nie idzie.");
+      lines.push_back(" Popraw: w jego miejscu ma być plik tekstowy z imionami.");
       break;
     case ListState::kNotAFile:
       lines.push_back(file + "to nie jest zwykły plik (to folder albo potok).");

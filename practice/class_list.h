@@ -24,6 +24,7 @@ enum class ListState {
                 // it open on Windows)
   kNotAFile,    // a folder, a pipe or a device stands in its place
   kNoName,      // it holds no name that can be used
+  kOthersLink,  // a link another account made stands in its place: never followed
 };
 
 /// What is wrong with one line of the list: the line is left out, the rest still counts.

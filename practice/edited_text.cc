@@ -122,3 +122,18 @@ void AppendUtf8(std::string& text, int32_t code) {
     text += static_cast<char>(0x80 | (code & 0x3F));
   }
 }
+
+std::vector<std::string> WordsOf(const std::string& line) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  while (at < line.size()) {
+    size_t start = line.find_first_not_of(" \t", at);
+    if (start == std::string::npos)
+      break;
+    at = line.find_first_of(" \t", start);
+    if (at == std::string::npos)
+      at = line.size();
+    words.push_back(line.substr(start, at - start));
+  }
+  return words;
+}

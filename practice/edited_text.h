@@ -33,5 +33,7 @@ bool IsUtf8(const std::string& text);
 
 /// Appends character |code| to |text| in UTF-8.
 void AppendUtf8(std::string& text, int32_t code);
+/// The words of |line| (without its line end), split at runs of spaces and tabs.
+std::vector<std::string> WordsOf(const std::string& line);
 
 #endif  // PRACTICE_EDITED_TEXT_H_

@@ -104,11 +104,18 @@ MemoryFile LearnerMemoryFile(const UserFolder& folder, const std::string& name) 
 }
 
 std::optional<MemoryFile> ChooseMemoryFile() {
-  UserFolder folder = MemoryFolder();
+  // The account's own memory first: one in the old place is carried over, class list or not.
+  MemoryFile own = PracticeMemoryFile();
+  const UserFolder& folder = own.folder;
   ClassList list = ReadClassList(folder.path);
+  if (list.state == ListState::kOthersLink) {
+    PutLine(RefusedLinkLine(FileInFolder(folder, kClassListName)));
+    PutBlankLines(1);
+    return own;
+  }
   PutClassListLines(list);
   if (list.state == ListState::kNone)
-    return PracticeMemoryFile();
+    return own;
   if (list.state != ListState::kUsed) {
     PutLine(kListNotUsed);
     PutText(kFolder);
@@ -118,15 +125,18 @@ std::optional<MemoryFile> ChooseMemoryFile() {
     PutLine(kPressAKey);
     WaitForKey();
     PutBlankLines(1);
-    return PracticeMemoryFile();
+    return own;
   }
   if (!list.notes.empty())
     PutBlankLines(1);
   std::optional<size_t> learner = AskLearner(list.names);
   if (!learner)
     return std::nullopt;
+  // The memory files there, each once, also those that are only logs and snapshots.
   std::vector<std::string> files;
   FileNamesInFolder(folder.path, files);
+  for (std::string& file : files)
+    MemoryOfFileName(file, file);
   return LearnerMemoryFile(folder, StoredLearnerName(files, list.names[*learner]));
 }
 

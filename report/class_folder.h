@@ -1,6 +1,7 @@
 // The learners of a class folder, as the teacher's report finds them: the names on the class
-// list first, in its order, then every other learner's memory file in the folder, then the
-// account's own practice.txt. Only read: no file is written, locked or moved.
+// list first, in its order, then every other learner's memory in the folder (its file, or only
+// the logs and snapshots the runs keep beside where it would be), then the account's own
+// practice.txt. Only read: no file is written, locked or moved.
 #ifndef REPORT_CLASS_FOLDER_H_
 #define REPORT_CLASS_FOLDER_H_
 

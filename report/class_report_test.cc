@@ -115,6 +115,16 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   write("practice.txt", kFact);
   write("practice-Kuba.txt.lock", "");
   write("practice-Kuba.txt.1.bad", "");
+  // The runs' logs and snapshots: Zosia has practised on a computer of this version only, Jan
+  // has only a snapshot; the account's own log adds to practice.txt.
+  write("practice-Zosia.txt.pc1-7-ab.log",
+        "tabliczka log 1 pc1-7-ab\n1 100 6 x 7 8 q\n2 101 6 x 7 8 m\n3 90000 7 x 7 8 s\n");
+  write("practice-Jan.txt.pc2-9-cd.snap", "tabliczka memory 1\nrun pc2-9-cd 1\nfact x 9 9 2 6 1\n");
+  write("practice.txt.pc1-8-ef.log", "tabliczka log 1 pc1-8-ef\n1 999999 11 x 2 2 q\n");
+  for (const char* file : {"practice-Zosia.txt.pc1-7-ab.log", "practice-Jan.txt.pc2-9-cd.snap"}) {
+    std::string name;
+    EXPECT_FALSE(LearnerOfFileName(file, name)) << file << ": no learner to an older postepy";
+  }
   ClassRecords records;
   ASSERT_TRUE(ReadClassFolder(dir.string(), records));
   std::vector<std::string> names, files;
@@ -122,12 +132,21 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
     names.push_back(learner.name);
     files.push_back(learner.file + (learner.has_file ? "" : " (none)"));
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"Zosia", "ala", "Kuba", "practice.txt"}));
-  EXPECT_EQ(files, (std::vector<std::string>{"practice-Zosia.txt (none)", "practice-Ala.txt",
-                                             "practice-Kuba.txt", "practice.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Zosia", "ala", "Jan", "Kuba", "practice.txt"}));
+  EXPECT_EQ(files,
+            (std::vector<std::string>{"practice-Zosia.txt", "practice-Ala.txt", "practice-Jan.txt",
+                                      "practice-Kuba.txt", "practice.txt"}));
   EXPECT_EQ(records.learners[1].memory.facts[static_cast<size_t>(MemoryIndex({2, 2}))].box, 3);
+  EXPECT_EQ(records.learners[2].memory.facts[static_cast<size_t>(MemoryIndex({9, 9}))].box, 2);
+  EXPECT_EQ(records.learners[4].memory.facts[static_cast<size_t>(MemoryIndex({2, 2}))].box, 4);
+  // Zosia's history, day by day: 7 x 8 right and missed on day 6, slow on day 7.
+  const AnswerHistory& history = records.learners[0].history;
+  ASSERT_EQ(history.size(), 2u);
+  EXPECT_TRUE(history[0].index == MemoryIndex({7, 8}) && history[0].day == 6 &&
+              history[0].quick == 1 && history[0].missed == 1 && history[0].box == 1);
+  EXPECT_TRUE(history[1].day == 7 && history[1].slow == 1 && history[1].box == 1);
   EXPECT_EQ(records.unreadable, std::vector<std::string>{"practice-Ewa.txt"});
-  EXPECT_EQ(FindLearner(records, "KUBA"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "KUBA"), &records.learners[3]);
   EXPECT_EQ(FindLearner(records, "Ewa"), nullptr);
   std::vector<bool> listed;
   for (const LearnerRecord& learner : records.learners)
