@@ -217,7 +217,7 @@ TEST(PracticeMemoryThroughAPipe, AListThatCannotBeUsedIsSaidWithWhatToMendAndAKe
                 " Popraw: w jego miejscu ma być plik tekstowy z imionami.\n"
                 " Lista uczniów nie jest używana: wszyscy ćwiczą we wspólnym practice.txt.\n"
                 " Folder: " + klasa.place.shown + "\n\n Naciśnij dowolny klawisz.\n\n"));
-  EXPECT_EQ(ReadFile(klasa.place.file), kZifMemory) << "the account's own memory";
+  EXPECT_EQ(MemoryOf(klasa.place.file), kZifMemory) << "the account's own memory";
 }
 
 TEST(PracticeMemoryThroughAPipe, AListMendedBetweenTwoRoundsKeepsTheChildsMemory) {
@@ -228,7 +228,7 @@ TEST(PracticeMemoryThroughAPipe, AListMendedBetweenTwoRoundsKeepsTheChildsMemory
   WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nola\n");
   Finished first = Practise("zif_fixed_clock", "2\n5\n25\n1 3\n6\n5\n4\n", klasa.place);
   ASSERT_TRUE(ExitedWithZero(first.status));
-  std::string memory = ReadFile(klasa.dir + "/practice-ola.txt");
+  std::string memory = MemoryOf(klasa.dir + "/practice-ola.txt");
   ASSERT_NE(memory.find("3 1 1 0\n"), std::string::npos) << memory;
 
   WriteFile(klasa.dir + "/uczniowie.txt", "Ala\nBartek\nOla\nZ\xCC\x87o\xCC\x81\xC5\x82w\n");
@@ -238,8 +238,8 @@ TEST(PracticeMemoryThroughAPipe, AListMendedBetweenTwoRoundsKeepsTheChildsMemory
                                       kPrompt + Ask(3, 1))),
             std::string::npos)
       << second.output;
-  EXPECT_FALSE(Exists(klasa.dir + "/practice-Ola.txt")) << "no second memory";
-  EXPECT_NE(ReadFile(klasa.dir + "/practice-ola.txt").find("3 1 2 1\n"), std::string::npos);
+  EXPECT_EQ(MemoryOf(klasa.dir + "/practice-Ola.txt"), "") << "no second memory";
+  EXPECT_NE(MemoryOf(klasa.dir + "/practice-ola.txt").find("3 1 2 1\n"), std::string::npos);
 }
 
 TEST(PracticeMemoryThroughAPipe, TheMemorysFolderNamedByTabliczkaDir) {
