@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "console/testing/cp852.h"
+#include "practice/memory.h"
+#include "practice/memory_log.h"
 #include "tests/e2e.h"
 
 namespace {
@@ -359,4 +361,68 @@ TEST(ReportOnATerminal, ALongerReportThanTheWindowGoesThroughThePager) {
         << "the whole report";
     ClosePty(child);
   }
+}
+
+TEST(ReportThroughAPipe, TheWeeksProgressFromTheLearnersLogs) {
+  // Ala's answers as her runs logged them: 2 x 2 right and quick on three days (known from
+  // 20785 on), 3 x 4 on two (known from 20792), 7 x 8 wrong on 20790 and slow on 20793. Ola is
+  // only on the list.
+  std::string dir = TemporaryDirectory();
+  // The report's text as it comes through the pipe, without the mark a Windows file begins with.
+  auto shown = [](const std::string& text) {
+    return AsShown(Screen(text)).substr(ThroughRunner() ? 3 : 0);
+  };
+  WriteFile(dir + "/uczniowie.txt", "Ala\nOla\n");
+  const struct {
+    int32_t day;
+    Question fact;
+    Outcome outcome;
+  } kAnswers[] = {{20780, {2, 2}, Outcome::kRight}, {20785, {2, 2}, Outcome::kRight},
+                  {20789, {3, 4}, Outcome::kRight}, {20790, {7, 8}, Outcome::kMissed},
+                  {20792, {2, 2}, Outcome::kRight}, {20792, {3, 4}, Outcome::kRight},
+                  {20793, {7, 8}, Outcome::kSlow}};
+  std::string log = LogHeader("e2e-1");
+  int64_t seq = 0;
+  for (const auto& answer : kAnswers)
+    log += LogLine(LoggedAnswer{++seq, int64_t{answer.day} * 86400 + seq, answer.day,
+                                MemoryIndex(answer.fact), answer.outcome});
+  WriteFile(dir + "/practice-Ala.txt.e2e-1.log", log + LogEnd());
+  std::string named = dir;
+  if (ThroughRunner()) {
+    named = "Z:" + dir;
+    for (char& c : named)
+      c = c == '/' ? '\\' : c;
+  }
+  const struct {
+    std::vector<std::string> options;
+    std::string week;
+  } kWeeks[] = {
+      {{},
+       " Tydzień 03.12.2026 - 09.12.2026:\n"
+       " uczeń             umie  zmiana  odpowiedzi  dni  nie idzie\n"
+       " Ala                  2      +1           4    3  7×8\n"},
+      {{"--od", "26.11.2026"},
+       " Tydzień 26.11.2026 - 02.12.2026:\n"
+       " uczeń             umie  zmiana  odpowiedzi  dni  nie idzie\n"
+       " Ala                  1      +1           2    2\n"},
+  };
+  for (const auto& c : kWeeks) {
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(named);
+    Finished run = Report(arguments);
+    EXPECT_TRUE(ExitedWithZero(run.status));
+    EXPECT_NE(run.output.find(shown(c.week + " Ola               brak historii\n")),
+              std::string::npos)
+        << run.output;
+  }
+  Finished run = Report({named});
+  EXPECT_NE(run.output.find(shown(" Ile działań umie cała klasa, tydzień po tygodniu:\n"
+                                   "   25.11  02.12  09.12\n"
+                                   "       0      1      2\n")),
+            std::string::npos)
+      << run.output;
+  Finished csv = Report({"--csv", named});
+  EXPECT_NE(csv.output.find("\r\nAla;2;1;97;2026-12-06;nie;2026-12-03;2026-12-09;2;1;1;4;3;7×8\r\n"),
+            std::string::npos)
+      << csv.output;
 }
