@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "quiz/generator.h"
 
@@ -34,14 +35,31 @@ void ShuffleDeck(Deck& deck) {
   deck.next = 0;
 }
 
-void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today) {
-  // Cards that are not due all sort alike, after every due one.
+int32_t RoomForNewFacts(int32_t questions) {
+  return std::max(kLeastNewFacts, questions / 4);
+}
+
+void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today, int32_t questions) {
+  std::vector<int32_t> due, fresh, rest;
+  for (int32_t i = 0; i < deck.size; ++i) {
+    FactMemory fact = memory.facts[MemoryIndex(FactOfIndex(deck.cards[i], deck.range))];
+    (fact.box == 0 ? fresh : IsDue(fact, today) ? due : rest).push_back(deck.cards[i]);
+  }
   auto key = [&](int32_t card) {
     FactMemory fact = memory.facts[MemoryIndex(FactOfIndex(card, deck.range))];
-    return IsDue(fact, today) ? std::make_pair(fact.box, fact.day) : std::make_pair(kTopBox + 1, 0);
+    return std::make_pair(fact.box, fact.day);
   };
-  std::stable_sort(deck.cards.begin(), deck.cards.begin() + deck.size,
-                   [&](int32_t x, int32_t y) { return key(x) < key(y); });
+  std::stable_sort(due.begin(), due.end(), [&](int32_t x, int32_t y) { return key(x) < key(y); });
+  int32_t due_count = static_cast<int32_t>(due.size());
+  int32_t room = std::min(static_cast<int32_t>(fresh.size()),
+                          std::max(RoomForNewFacts(questions), questions - due_count));
+  size_t due_first = static_cast<size_t>(std::clamp(questions - room, 0, due_count));
+  std::vector<int32_t> order(due.begin(), due.begin() + due_first);
+  order.insert(order.end(), fresh.begin(), fresh.begin() + room);
+  order.insert(order.end(), due.begin() + due_first, due.end());
+  order.insert(order.end(), fresh.begin() + room, fresh.end());
+  order.insert(order.end(), rest.begin(), rest.end());
+  std::copy(order.begin(), order.end(), deck.cards.begin());
   deck.next = 0;
 }
 

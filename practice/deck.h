@@ -40,11 +40,20 @@ void KeepTables(Deck& deck, Tables tables);
 /// j = (one draw of the generator) mod (i + 1). Dealing starts again at the first card.
 void ShuffleDeck(Deck& deck);
 
-/// Brings the facts that are due on day |today| in |memory| to the front of the deck: box 1
-/// before box 2 and so on, within a box the one asked longest ago first, and where that is
-/// the same too, in the order the deck had. The other cards follow in the order they had, so
-/// with nothing due the deck stays as it was. Dealing starts again at the first card.
-void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today);
+/// How many of a round's questions are kept for facts never asked, however many are due: a
+/// quarter of the round, at least kLeastNewFacts (where the deck has that many new ones).
+constexpr int32_t kLeastNewFacts = 2;
+int32_t RoomForNewFacts(int32_t questions);
+
+/// Orders the deck for a round of |questions| on day |today| with |memory|: the facts that are
+/// due first (box 1 before box 2 and so on, within a box the one asked longest ago first, and
+/// where that is the same too, in the order the deck had), but only so many that
+/// RoomForNewFacts(|questions|) are left for facts never asked, or more where fewer are due;
+/// then those new facts, then the due facts that did not fit, then the other new facts, then
+/// the rest, each in the order the deck had. So with nothing due and nothing asked yet the deck
+/// stays as it was, and every fact of the deck is asked within a bounded number of rounds.
+/// Dealing starts again at the first card.
+void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today, int32_t questions);
 
 /// The next card's question; once every card has been dealt, the deck is shuffled again first.
 Question DealQuestion(Deck& deck);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -93,9 +95,14 @@ TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
   Deck deck = NewDeck(5);
   ShuffleDeck(deck);
   DealQuestion(deck);
-  PutDueFactsFirst(deck, memory, 10);
-  EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 1,  6,  24, 10, 7,  23, 22, 0,  18, 19,
-                                               2,  3, 4,  12, 11, 5,  21, 14, 17, 9,  15, 13}));
+  // A round longer than the deck: every due fact first, then the new ones, then the rest.
+  PutDueFactsFirst(deck, memory, 10, 100);
+  EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 1, 6,  10, 7,  23, 22, 0,  18, 19, 2,
+                                               3,  4, 11, 5, 21, 14, 17, 9,  15, 13, 24, 12}));
+  // A round of 5: two due facts make room for the two new facts a round keeps at least.
+  PutDueFactsFirst(deck, memory, 10, 5);
+  EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 10, 7,  1,  6,  23, 22, 0,  18, 19, 2,
+                                               3,  4, 11, 5,  21, 14, 17, 9,  15, 13, 24, 12}));
   Question first = DealQuestion(deck);
   EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(4, 2)) << "dealt from the front";
 
@@ -104,23 +111,95 @@ TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
   SeedGenerator(7);
   Deck big = NewDeck(10);
   ShuffleDeck(big);
-  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}, {{10, 10}, {2, 3}}}), 10);
+  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}, {{10, 10}, {2, 3}}}), 10,
+                   20);
   EXPECT_EQ(std::vector<int32_t>(big.cards.begin(), big.cards.begin() + 11),
             (std::vector<int32_t>{67, 31, 99, 66, 70, 37, 82, 95, 62, 92, 29}));
 }
 
-TEST(DeckWithMemory, NothingDueLeavesTheShuffledOrder) {
-  const Memory kMemories[] = {
-      Memory{},
-      MemoryWith({{{5, 5}, {2, 9}}, {{1, 1}, {1, 10}}, {{3, 3}, {5, 0}}}),
-  };
-  for (const Memory& memory : kMemories) {
-    SeedGenerator(0);
-    Deck deck = NewDeck(5);
+TEST(DeckWithMemory, NothingDueNewFactsBeforeTheOthersInTheShuffledOrder) {
+  SeedGenerator(0);
+  Deck deck = NewDeck(5);
+  ShuffleDeck(deck);
+  std::vector<int32_t> shuffled = Cards(deck);
+  PutDueFactsFirst(deck, Memory{}, 10, 20);
+  EXPECT_EQ(Cards(deck), shuffled) << "nothing asked yet";
+  // 5 x 5 (card 24), 1 x 1 (card 0) and 3 x 3 (card 12) were asked and are not due.
+  PutDueFactsFirst(deck, MemoryWith({{{5, 5}, {2, 9}}, {{1, 1}, {1, 10}}, {{3, 3}, {5, 0}}}), 10,
+                   5);
+  std::vector<int32_t> fresh_first;
+  for (int32_t card : shuffled)
+    if (card != 24 && card != 0 && card != 12)
+      fresh_first.push_back(card);
+  fresh_first.insert(fresh_first.end(), {24, 0, 12});
+  EXPECT_EQ(Cards(deck), fresh_first);
+}
+
+TEST(DeckWithMemory, ARoundKeepsRoomForNewFactsHoweverManyAreDue) {
+  // 60 facts due (box 1 since day 0), 40 new, on day 10.
+  Memory memory;
+  for (int32_t i = 0; i < 60; ++i)
+    memory.facts[static_cast<size_t>(i)] = FactMemory{1, 0};
+  const struct {
+    int32_t questions, due_first, new_after;
+  } kCases[] = {{20, 15, 5}, {5, 3, 2}, {8, 6, 2}, {100, 60, 40}};
+  for (const auto& c : kCases) {
+    SeedGenerator(3);
+    Deck deck = NewDeck(10);
     ShuffleDeck(deck);
-    std::vector<int32_t> shuffled = Cards(deck);
-    PutDueFactsFirst(deck, memory, 10);
-    EXPECT_EQ(Cards(deck), shuffled);
+    PutDueFactsFirst(deck, memory, 10, c.questions);
+    std::string kinds;  // 'd' due, 'n' new, card by card
+    for (int32_t card : Cards(deck))
+      kinds += card < 60 ? 'd' : 'n';
+    EXPECT_EQ(kinds, std::string(static_cast<size_t>(c.due_first), 'd') +
+                         std::string(static_cast<size_t>(c.new_after), 'n') +
+                         std::string(static_cast<size_t>(60 - c.due_first), 'd') +
+                         std::string(static_cast<size_t>(40 - c.new_after), 'n'))
+        << c.questions << " questions";
+  }
+}
+
+TEST(DeckWithMemory, EveryFactComesWithinABoundOfDailyRounds) {
+  // A child who misses one answer in |miss_every| plays a round of |questions| every day. With
+  // RoomForNewFacts(questions) new facts a round at least, every fact of the table (or of the
+  // tables asked) has come by round ceil(facts / room); the due facts still open every round.
+  const struct {
+    int32_t questions, miss_every;
+    Tables tables;
+    int32_t facts;
+  } kCases[] = {{20, 5, kEveryTable, 100}, {20, 3, kEveryTable, 100}, {20, 2, kEveryTable, 100},
+                {10, 4, kEveryTable, 100}, {40, 5, kEveryTable, 100}, {10, 3, TableBit(7), 19}};
+  for (const auto& c : kCases) {
+    for (uint32_t seed : {1u, 2u, 3u}) {
+      SeedGenerator(seed);
+      int32_t room = RoomForNewFacts(c.questions);
+      int32_t bound = (c.facts + room - 1) / room;
+      Memory memory;
+      std::set<int32_t> asked;
+      int32_t answers = 0, round = 0;
+      for (; round < bound && static_cast<int32_t>(asked.size()) < c.facts; ++round) {
+        int32_t today = 100 + round;
+        int32_t due = 0;
+        for (const FactMemory& fact : memory.facts)
+          due += IsDue(fact, today);
+        Deck deck = NewDeck(10);
+        KeepTables(deck, c.tables);
+        ShuffleDeck(deck);
+        PutDueFactsFirst(deck, memory, today, c.questions);
+        for (int32_t q = 0; q < c.questions; ++q) {
+          int32_t index = MemoryIndex(DealQuestion(deck));
+          if (q < std::min(due, c.questions - room)) {
+            ASSERT_TRUE(IsDue(memory.facts[static_cast<size_t>(index)], today)) << "due first";
+          }
+          asked.insert(index);
+          ApplyOutcome(memory, index,
+                       ++answers % c.miss_every == 0 ? Outcome::kMissed : Outcome::kRight, today);
+        }
+      }
+      EXPECT_EQ(static_cast<int32_t>(asked.size()), c.facts)
+          << c.questions << " questions, one in " << c.miss_every << " missed, seed " << seed
+          << ": not every fact within " << bound << " rounds";
+    }
   }
 }
 
@@ -133,7 +212,7 @@ TEST(DeckOfTables, OnlyTheFactsWithAFactorInTheTablesDueOnesFirst) {
   Deck big = NewDeck(10);
   KeepTables(big, TableBit(7));
   ShuffleDeck(big);
-  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}}), 10);
+  PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}}), 10, 20);
   EXPECT_EQ(big.size, 19);
   for (int i = 0; i < 19 * 2; ++i) {
     Question q = DealQuestion(big);

@@ -161,7 +161,7 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   Deck deck = NewDeck(range);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()));
+  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()), *count);
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseQuestion(DealQuestion(deck), round);

@@ -10,6 +10,10 @@
 #include "practice/fact.h"
 #include "practice/memory_store.h"
 #include "practice/table_grid.h"
+#include "report/class_csv.h"
+#include "report/html_report.h"
+#include "report/progress_text.h"
+#include "report/report_options.h"
 
 namespace {
 
@@ -28,8 +32,6 @@ constexpr char kUnmarkedBefore[] = "nie \x86wiczy od ";
 constexpr char kUnmarkedAfter[] =
     " dni lub d\x88u\xBE"
     "ej";
-constexpr char kCsvUnmarkedBefore[] = "nie ćwiczy od ";
-constexpr char kCsvUnmarkedAfter[] = " dni lub dłużej";
 // "umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10"
 constexpr char kKnownLegend[] =
     " umie: dzia\x88"
@@ -59,12 +61,8 @@ constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
 // For standard error, which is not converted to the terminal's character set as standard
 // output is: in letters every terminal shows as they are.
 constexpr char kUsageError[] =
-    "postepy: skladnia: postepy [--csv] [FOLDER] albo postepy FOLDER IMIE; pomoc: postepy -h\n";
-
-// The CSV's texts, in UTF-8.
-constexpr char kCsvLearnersHead[] = "uczeń,umie,pudełko 1,nie padło,ostatnio,";
-constexpr char kCsvFactsHead[] = "działanie,pudełko 1,zapytanych,średnie pudełko";
-constexpr char kCsvSkipped[] = "pominięty plik";
+    "postepy: skladnia: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER] albo "
+    "postepy [--html] [--od DATA] FOLDER IMIE; pomoc: postepy -h\n";
 
 constexpr size_t kNameWidth = 24;
 constexpr size_t kHalfWidth = 40;  // each of the two columns of weakest facts
@@ -78,15 +76,6 @@ std::string NameColumn(const std::string& name, size_t width) {
   std::string shown = Cp852OfUtf8(name);
   shown.resize(width, ' ');
   return shown;
-}
-
-// The mean box of |fact| rounded to |places| decimal places, with |point| between.
-std::string MeanBox(const FactStanding& fact, int32_t places, char point) {
-  int64_t scale = places == 1 ? 10 : 100;
-  int64_t scaled = (int64_t{fact.box_sum} * scale * 2 + fact.asked) / (int64_t{fact.asked} * 2);
-  std::string decimals = std::to_string(scaled % scale);
-  decimals.insert(0, static_cast<size_t>(places) - decimals.size(), '0');
-  return std::to_string(scaled / scale) + point + decimals;
 }
 
 // "a x b" with the first factor right-aligned and the second left-aligned in two columns.
@@ -155,17 +144,6 @@ void PutWeakestFacts(const std::vector<LearnerRecord>& learners) {
   }
 }
 
-// |field| as one CSV field: in quotes, with quotes doubled, where it holds a comma, a quote or
-// a line end.
-std::string CsvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos)
-    return field;
-  std::string quoted = "\"";
-  for (char c : field)
-    quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 void PutFolderUnreadable(const std::string& folder) {
   PutText(kFolderUnreadable);
   PutLine(Cp852OfUtf8(folder));
@@ -227,6 +205,14 @@ std::vector<FactStanding> WeakestFacts(std::vector<FactStanding> standings, size
   return standings;
 }
 
+std::string MeanBox(const FactStanding& fact, int32_t places, char point) {
+  int64_t scale = places == 1 ? 10 : 100;
+  int64_t scaled = (int64_t{fact.box_sum} * scale * 2 + fact.asked) / (int64_t{fact.asked} * 2);
+  std::string decimals = std::to_string(scaled % scale);
+  decimals.insert(0, static_cast<size_t>(places) - decimals.size(), '0');
+  return std::to_string(scaled / scale) + point + decimals;
+}
+
 std::string IsoDateOfDay(int32_t day) {
   // Days to a date in the proleptic Gregorian calendar, by eras of 400 years.
   int64_t z = int64_t{day} + 719468;
@@ -249,7 +235,8 @@ std::string DateOfDay(int32_t day) {
   return iso.substr(dash + 4, 2) + "." + iso.substr(dash + 1, 2) + "." + iso.substr(0, dash);
 }
 
-void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today) {
+void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today,
+                    Week week) {
   PutTitle(kClassTitle, today);
   PutText(kFolder);
   PutLine(Cp852OfUtf8(folder));
@@ -258,60 +245,36 @@ void PutClassReport(const std::string& folder, const ClassRecords& records, int3
     PutLine(kNobody);
   } else {
     PutLearnerRows(records.learners, today);
+    PutWeekRows(records.learners, week);
   }
   if (!records.unreadable.empty()) {
     PutBlankLines(1);
     for (const std::string& file : records.unreadable)
       PutSkipped(file);
   }
-  if (!records.learners.empty())
+  if (!records.learners.empty()) {
     PutWeakestFacts(records.learners);
+    PutClassWeeks(records.learners, week.last);
+  }
 }
 
-void PutLearnerReport(const LearnerRecord& learner, int32_t today) {
+void PutLearnerReport(const LearnerRecord& learner, int32_t today, Week week) {
   PutTitle(kLearnerTitle, today);
   PutBlankLines(1);
   PutLearnerRows({learner}, today);
+  PutWeekRows({learner}, week);
+  PutBlankLines(1);
   PutTableGrid(learner.memory, kMemoryRange);
 }
 
-std::string ClassCsv(const ClassRecords& records, int32_t today) {
-  const std::string kEnd = "\r\n";
-  std::string csv = "\xEF\xBB\xBF" + std::string(kCsvLearnersHead) + kCsvUnmarkedBefore +
-                    std::to_string(kDaysUnmarked) + kCsvUnmarkedAfter + kEnd;
-  for (const LearnerRecord& learner : records.learners) {
-    LearnerSums sums = SumLearner(learner.memory);
-    csv += CsvField(learner.name) + "," + std::to_string(sums.known) + "," +
-           std::to_string(sums.in_box_one) + "," + std::to_string(sums.never_asked) + "," +
-           (sums.last_day < 0 ? "" : IsoDateOfDay(sums.last_day)) + "," +
-           (NotPractisedLately(sums, today) ? "tak" : "nie") + kEnd;
-  }
-  csv += kEnd + kCsvFactsHead;
-  for (const LearnerRecord& learner : records.learners)
-    csv += "," + CsvField(learner.name);
-  csv += kEnd;
-  for (const FactStanding& fact : FactStandings(records.learners)) {
-    csv += FactLabel(FactOfSlot(fact.index)) + "," + std::to_string(fact.in_box_one) + "," +
-           std::to_string(fact.asked) + "," + (fact.asked ? MeanBox(fact, 2, '.') : "");
-    for (const LearnerRecord& learner : records.learners)
-      csv += "," + std::to_string(learner.memory.facts[static_cast<size_t>(fact.index)].box);
-    csv += kEnd;
-  }
-  if (!records.unreadable.empty()) {
-    csv += kEnd + kCsvSkipped + kEnd;
-    for (const std::string& file : records.unreadable)
-      csv += CsvField(file) + kEnd;
-  }
-  return csv;
-}
-
 int RunReport(const std::vector<std::string>& arguments, int32_t today) {
-  bool csv = !arguments.empty() && arguments[0] == "--csv";
-  std::vector<std::string> rest(arguments.begin() + (csv ? 1 : 0), arguments.end());
-  if (rest.size() > (csv ? 1u : 2u) || (!rest.empty() && rest[0].rfind("--", 0) == 0)) {
+  ReportOptions options;
+  if (!ParseReportOptions(arguments, options)) {
     std::fputs(kUsageError, stderr);
     return 2;
   }
+  const std::vector<std::string>& rest = options.rest;
+  Week week = options.week_given ? WeekFrom(options.week_first) : WeekEndingOn(today);
   std::string folder = rest.empty() ? MemoryFolder().path : rest[0];
   if (folder.empty()) {
     PutLine(kNoFolder);
@@ -322,17 +285,25 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
     PutFolderUnreadable(folder);
     return 1;
   }
-  if (csv) {
-    std::string text = ClassCsv(records, today);
-    WriteUnconverted(text.data(), text.size());
+  auto write = [](const std::string& text) { WriteUnconverted(text.data(), text.size()); };
+  bool html = options.form == ReportForm::kHtml;
+  if (options.form == ReportForm::kCsv) {
+    write(ClassCsv(records, today, week,
+                   options.csv_separator == ',' ? kScriptCsv : kSpreadsheetCsv));
     return 0;
   }
   if (rest.size() < 2) {
-    PutClassReport(folder, records, today);
+    if (html)
+      write(ClassHtml(folder, records, today, week));
+    else
+      PutClassReport(folder, records, today, week);
     return 0;
   }
   if (const LearnerRecord* learner = FindLearner(records, rest[1])) {
-    PutLearnerReport(*learner, today);
+    if (html)
+      write(LearnerHtml(*learner, today, week));
+    else
+      PutLearnerReport(*learner, today, week);
     return 0;
   }
   // A learner whose file could not be read is named as in the class report.

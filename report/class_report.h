@@ -11,6 +11,7 @@
 
 #include "practice/memory.h"
 #include "report/class_folder.h"
+#include "report/progress.h"
 
 /// A learner not practised for this many days or more is marked.
 constexpr int32_t kDaysUnmarked = 7;
@@ -48,23 +49,26 @@ std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learne
 /// in box 1 first, then the lowest mean box (over the learners asked it), then table order.
 std::vector<FactStanding> WeakestFacts(std::vector<FactStanding> standings, size_t count);
 
+/// The mean box of |fact| (asked at least once) rounded to |places| (1 or 2) decimal places,
+/// with |point| between: "1,5".
+std::string MeanBox(const FactStanding& fact, int32_t places, char point);
+
 /// Day |day| (days since 1970-01-01) as the report shows it, "08.12.2026", and as the CSV
 /// writes it, "2026-12-08".
 std::string DateOfDay(int32_t day);
 std::string IsoDateOfDay(int32_t day);
 
 /// The report of the class in |records| read from folder |folder| on day |today|: one row per
-/// learner, the files skipped, the weakest facts.
-void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today);
+/// learner, their progress in |week|, the files skipped, the weakest facts, the class's known
+/// facts week by week.
+void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today,
+                    Week week);
 
-/// One learner's row and grid, as vek draws it.
-void PutLearnerReport(const LearnerRecord& learner, int32_t today);
+/// One learner's row, progress in |week|, and grid, as vek draws it.
+void PutLearnerReport(const LearnerRecord& learner, int32_t today, Week week);
 
-/// The learners' table and the facts' table (each fact's standing and every learner's box)
-/// as CSV: UTF-8 with a byte order mark, comma-separated, CR LF line ends.
-std::string ClassCsv(const ClassRecords& records, int32_t today);
-
-/// postepy with |arguments| ([--csv] [FOLDER], or FOLDER NAME) on day |today|: the exit code.
+/// postepy with |arguments| (see ParseReportOptions) on day |today|: the exit code. The week
+/// shown ends today, or starts on the day --od names.
 int RunReport(const std::vector<std::string>& arguments, int32_t today);
 
 #endif  // REPORT_CLASS_REPORT_H_

@@ -99,16 +99,6 @@ TEST(ClassReport, DaysAsDates) {
   }
 }
 
-TEST(ClassReport, CsvFieldsWithCommasAndQuotesAreQuoted) {
-  ClassRecords records;
-  records.learners = {Learner("Kowalska, Ala", Memory{}), Learner("Ola \"Mała\"", Memory{})};
-  std::string csv = ClassCsv(records, 20796);
-  EXPECT_NE(csv.find("\r\n\"Kowalska, Ala\",0,0,100,,tak\r\n\"Ola \"\"Mała\"\"\",0,0,100,,tak\r\n"),
-            std::string::npos);
-  EXPECT_NE(csv.find(",\"Kowalska, Ala\",\"Ola \"\"Mała\"\"\"\r\n1 x 1,0,0,,0,0\r\n"),
-            std::string::npos);
-}
-
 TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("class_report_test_" + std::to_string(getpid()));

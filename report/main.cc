@@ -13,18 +13,22 @@
 
 namespace {
 
-// The usage, in Polish, as code page 852 text: "Użycie: postepy [--csv] [FOLDER]" / "albo:
-// postepy FOLDER IMIĘ" / "Pokazuje, co umie każdy uczeń z folderu klasy (domyślnie folder
-// pamięci vek i zif)," / "z IMIENIEM jednego ucznia i jego tabelkę; --csv: tabele dla arkusza." /
+// The usage, in Polish, as code page 852 text: "Użycie: postepy [--csv | --csv-sep=, | --html]
+// [--od DATA] [FOLDER]" / "albo: postepy [--html] [--od DATA] FOLDER IMIĘ" / "Pokazuje, co umie
+// każdy uczeń z folderu klasy (domyślnie folder pamięci vek i zif)," / "z IMIENIEM jednego ucznia i
+// jego tabelkę; --csv: tabele dla arkusza." /
+// "--csv-sep=,: CSV dla skryptów; --html: do druku; --od DATA: inny tydzień." /
 // "Więcej: man 6 postepy"
 void PutReportUsage() {
-  PutLine("U\xBEycie: postepy [--csv] [FOLDER]");
-  PutLine("  albo: postepy FOLDER IMI\xA8");
+  PutLine("U\xBEycie: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]");
+  PutLine("  albo: postepy [--html] [--od DATA] FOLDER IMI\xA8");
   PutLine(
       "Pokazuje, co umie ka\xBE"
       "dy ucze\xE4 z folderu klasy (domy\x98lnie folder pami\xA9"
       "ci vek i zif),");
   PutLine("z IMIENIEM jednego ucznia i jego tabelk\xA9; --csv: tabele dla arkusza.");
+  PutLine(
+      "--csv-sep=,: CSV dla skrypt\xA2w; --html: do druku; --od DATA: inny tydzie\xE4.");
   PutLine(
       "Wi\xA9"
       "cej: man 6 postepy");

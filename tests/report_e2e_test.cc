@@ -80,6 +80,9 @@ const std::string kRows =
     " ! nie ćwiczy od 7 dni lub dłużej\n"
     " umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10\n";
 
+const std::string kNoHistory =
+    "\n Postępów w czasie jeszcze nie widać: pliki nie mają historii odpowiedzi.\n";
+
 // Every file in |dir| with its bytes and its time of change, and the folder's own time of change
 // (a file made and removed again changes it): what only reading leaves as it was.
 std::map<std::string, std::string> Snapshot(const std::string& dir) {
@@ -112,7 +115,7 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
       klasa.named +
       "\n"
       "\n" +
-      kRows +
+      kRows + kNoHistory +
       "\n"
       " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n"
       "\n"
@@ -122,6 +125,8 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
       "     6 x 7           1      1,5              2 x 2           0      5,0\n"
       "     3 x 4           0      3,0\n";
   EXPECT_EQ(run.output, AsShown(Screen(kReport)));
+  for (const char* form : {"--csv", "--html"})
+    EXPECT_TRUE(ExitedWithZero(Report({form, "--od", "2026-11-26", klasa.named}).status));
   EXPECT_EQ(Snapshot(klasa.dir), before) << "nothing written, locked or moved";
 
   // Without a folder: the memory's folder, as TABLICZKA_DIR names it.
@@ -130,15 +135,17 @@ TEST(ReportThroughAPipe, TheClassRowByRowAndItsWeakestFacts) {
   EXPECT_EQ(named.output, run.output);
 }
 
-TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
+TEST(ReportThroughAPipe, TheTablesAsCsvForScriptsAndForASpreadsheet) {
   Klasa klasa = NewKlasa();
-  Finished run = Report({"--csv", klasa.named});
+  Finished run = Report({"--csv-sep=,", klasa.named});
   EXPECT_TRUE(ExitedWithZero(run.status));
   std::string expected =
-      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej\r\n"
-      "Ala,2,2,96,2026-12-09,nie\r\n"
-      "Łucja,1,1,97,2026-12-01,tak\r\n"
-      "Zosia,0,0,100,,tak\r\n"
+      "\xEF\xBB\xBFuczeń,umie,pudełko 1,nie padło,ostatnio,nie ćwiczy od 7 dni lub dłużej,"
+      "tydzień od,tydzień do,umie na końcu tygodnia,umie na początku tygodnia,zmiana,"
+      "odpowiedzi w tygodniu,dni ćwiczeń w tygodniu,nie idzie\r\n"
+      "Ala,2,2,96,2026-12-09,nie,2026-12-03,2026-12-09,,,,,,\r\n"
+      "Łucja,1,1,97,2026-12-01,tak,2026-12-03,2026-12-09,,,,,,\r\n"
+      "Zosia,0,0,100,,tak,2026-12-03,2026-12-09,,,,,,\r\n"
       "\r\n"
       "działanie,pudełko 1,zapytanych,średnie pudełko,Ala,Łucja,Zosia\r\n";
   const std::map<std::string, std::string> kAsked = {{"2 x 2", "0,1,5.00,5,0,0"},
@@ -155,6 +162,30 @@ TEST(ReportThroughAPipe, TheTablesAsCsvForASpreadsheet) {
   }
   expected += "\r\npominięty plik\r\npractice-Ewa.txt\r\n";
   EXPECT_EQ(run.output, expected);
+
+  // For a spreadsheet: the same fields, ';' between them, decimal commas, facts as 7×8; and
+  // --od names another week.
+  Finished sheet = Report({"--csv", "--od", "2026-11-26", klasa.named});
+  EXPECT_TRUE(ExitedWithZero(sheet.status));
+  for (const char* row : {"\xEF\xBB\xBFuczeń;umie;pudełko 1;",
+                          "\r\nŁucja;1;1;97;2026-12-01;tak;2026-11-26;2026-12-02;;;;;;\r\n",
+                          "\r\n7×8;2;2;1,00;1;1;0\r\n", "\r\n10×10;0;0;;0;0;0\r\n"})
+    EXPECT_NE(sheet.output.find(row), std::string::npos) << row;
+}
+
+TEST(ReportThroughAPipe, APageToPrintWithNothingFromElsewhere) {
+  Klasa klasa = NewKlasa();
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--html", klasa.named},
+        std::vector<std::string>{"--html", klasa.named, "ala"}}) {
+    Finished run = Report(arguments);
+    EXPECT_TRUE(ExitedWithZero(run.status));
+    EXPECT_EQ(run.output.rfind("<!DOCTYPE html>\n<html lang=\"pl\">", 0), 0u);
+    for (const char* outside : {"<script", "src=", "href=", "url(", "@import", "http"})
+      EXPECT_EQ(run.output.find(outside), std::string::npos) << outside;
+    EXPECT_NE(run.output.find("<section"), std::string::npos);
+    EXPECT_EQ(run.output.find("Łucja") != std::string::npos, arguments.size() == 2);
+  }
 }
 
 TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
@@ -165,7 +196,7 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
   rows.erase(rows.find(" Ala"), rows.find(" Łucja") - rows.find(" Ala"));
   rows.erase(rows.find(" Zosia"), rows.find("\n\n") + 1 - rows.find(" Zosia"));
   EXPECT_EQ(run.output,
-            AsShown(Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows) +
+            AsShown(Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n" + rows + kNoHistory + "\n") +
                     TableGridBytes(10, {"..........", "..........", "..........", "..........",
                                         "..........", "......2...", ".......1..", "..........",
                                         "........4.", ".........."})));
@@ -184,8 +215,10 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
       {{gone}, " Nie da się przeczytać folderu: " + gone + "\n", 1},
       {{"--pomoc"}, "", 2},
       {{"--csv", klasa.named, "Ola"}, "", 2},
-      {{"-h"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
-      {{klasa.named, "--help"}, "Użycie: postepy [--csv] [FOLDER]\n", 0},
+      {{"--od", "31.11.2026", klasa.named}, "", 2},
+      {{"--html", "--od"}, "", 2},
+      {{"-h"}, "Użycie: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]\n", 0},
+      {{klasa.named, "--help"}, "Użycie: postepy [--csv | --csv-sep=, | --html] [--od DATA] [FOLDER]\n", 0},
       {{"--version"}, "wersja 2.0\n", 0},
   };
   for (const auto& c : kCases) {
@@ -194,8 +227,10 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
     EXPECT_EQ(refused.output.substr(0, said.size()), said) << c.said;
     // Arguments it does not take: one line on standard error, and nothing else.
     EXPECT_EQ(refused.errors, c.code == 2
-                                  ? std::string("postepy: skladnia: postepy [--csv] [FOLDER] albo "
-                                                "postepy FOLDER IMIE; pomoc: postepy -h") +
+                                  ? std::string("postepy: skladnia: postepy [--csv | --csv-sep=, | "
+                                                "--html] [--od DATA] [FOLDER] albo postepy "
+                                                "[--html] [--od DATA] FOLDER IMIE; pomoc: "
+                                                "postepy -h") +
                                         (ThroughRunner() ? "\r\n" : "\n")
                                   : "");
     EXPECT_TRUE(WIFEXITED(refused.status) && WEXITSTATUS(refused.status) == c.code) << c.said;

@@ -11,7 +11,8 @@ std::string Cp852(std::string_view utf8) {
                 {U'ó', '\xA2'}, {U'ś', '\x98'}, {U'ż', '\xBE'}, {U'█', '\xDB'},
                 {U'░', '\xB0'}, {U'▒', '\xB1'}, {U'▓', '\xB2'}, {U'ź', '\xAB'},
                 {U'Ą', '\xA4'}, {U'Ć', '\x8F'}, {U'Ę', '\xA8'}, {U'Ł', '\x9D'}, {U'Ń', '\xE3'},
-                {U'Ó', '\xE0'}, {U'Ś', '\x97'}, {U'Ź', '\x8D'}, {U'Ż', '\xBD'}};
+                {U'Ó', '\xE0'}, {U'Ś', '\x97'}, {U'Ź', '\x8D'}, {U'Ż', '\xBD'},
+                {U'×', '\x9E'}};
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
     unsigned char lead = static_cast<unsigned char>(utf8[i]);
