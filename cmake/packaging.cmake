@@ -136,6 +136,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tabliczka <tabliczka@example.org>")
+# The libraries the programs link come from what they are linked with: libc6, and libutf8proc2
+# for the names of the class list (dpkg-shlibdeps finds both).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "multiplication table quizzes and drills in Polish")

@@ -94,6 +94,28 @@ constexpr bool OneRowPerKindInOrder() {
 }
 static_assert(OneRowPerKindInOrder(), "kEffects needs one row per TerminalKind, in its order");
 
+// The window's title: the terminal's own title pushed on its stack, the new one set (OSC 2 ends
+// with BEL, as the colours do), and at the end the terminal's own popped back. GNU screen has
+// each sequence passed through whole to the terminal outside it.
+constexpr TitleEffect kNoTitle = {};
+constexpr TitleEffect kPlainTitle = {"\033[22;0t", "\033]2;", "\a", "\033[23;0t"};
+constexpr TitleEffect kScreenTitle = {"\033P\033[22;0t\033\\", "\033P\033]2;", "\a\033\\",
+                                      "\033P\033[23;0t\033\\"};
+
+// One per kind of terminal, in the order of TerminalKind.
+constexpr TitleEffect kTitles[] = {
+    kNoTitle,      // kNone
+    kPlainTitle,   // kPlain
+    kPlainTitle,   // kTmux
+    kScreenTitle,  // kScreen
+    kNoTitle,      // kLinuxConsole
+    kPlainTitle,   // kTilix
+    kScreenTitle,  // kScreenInTilix
+    kNoTitle,      // kNoColour
+};
+static_assert(std::size(kTitles) == static_cast<size_t>(kTerminalKinds),
+              "kTitles needs one row per TerminalKind");
+
 }  // namespace
 
 TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& environment) {
@@ -126,4 +148,8 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command) {
 bool TakesWindowSize(TerminalKind kind) {
   // NO_COLOR hides which terminal it is, the Linux console among them: not asked there.
   return kind == TerminalKind::kPlain || kind == TerminalKind::kTilix;
+}
+
+TitleEffect WindowTitleOf(TerminalKind kind) {
+  return kTitles[static_cast<int>(kind)];
 }

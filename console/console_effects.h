@@ -40,9 +40,9 @@ TerminalKind RecogniseTerminal(bool on_terminal, const TerminalEnvironment& envi
 /// What a command line comes to on a terminal of some kind.
 struct CommandEffect {
   enum Action {
-    kNotAnEffect,   // not a console effect: nothing to draw
-    kDrawNothing,   // a console effect that this kind of terminal does not draw
-    kWriteBytes,    // a console effect, drawn by writing |bytes| into the output stream
+    kNotAnEffect,  // not a console effect: nothing to draw
+    kDrawNothing,  // a console effect that this kind of terminal does not draw
+    kWriteBytes,   // a console effect, drawn by writing |bytes| into the output stream
   } action;
   std::string_view bytes;  // with kWriteBytes
 };
@@ -55,5 +55,22 @@ CommandEffect ConsoleEffectOf(TerminalKind kind, std::string_view command);
 /// honour it, xterm and Konsole ignore it harmlessly. Never inside tmux or GNU screen (the
 /// window is theirs, not the pane's), nor on the Linux console, which would show it.
 bool TakesWindowSize(TerminalKind kind);
+
+/// How a terminal of some kind is given a window title: the title it has is saved on its title
+/// stack (|save|), the new one set between |set_before| and |set_after|, and the saved one
+/// taken back (|restore|). All empty where the kind takes no title.
+struct TitleEffect {
+  std::string_view save;
+  std::string_view set_before;
+  std::string_view set_after;
+  std::string_view restore;
+};
+
+/// How a terminal of kind |kind| takes a window title: xterm and its kin (Tilix, GNOME Terminal,
+/// Konsole) and tmux keep a stack of titles (CSI 22 ; 0 t pushes, CSI 23 ; 0 t pops) and take
+/// the title by OSC 2; GNU screen passes the same through to the outer terminal. The Linux
+/// console would show the sequence as text, and NO_COLOR hides whether it is that console:
+/// neither takes a title, nor anything that is not a terminal.
+TitleEffect WindowTitleOf(TerminalKind kind);
 
 #endif  // CONSOLE_CONSOLE_EFFECTS_H_

@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "console/system_posix.h"
+#include "console/window_title.h"
 
 namespace {
 
@@ -134,9 +135,11 @@ struct sigaction ActionOf(void (*handler)(int)) {
   return action;
 }
 
-// Gives the terminal its mode back, then lets the signal end the program as it would have.
+// Gives the terminal its mode and the window its title back, then lets the signal end the
+// program as it would have.
 void EndingHandler(int signal_number) {
   GiveModeBack();
+  GiveWindowTitleBack();
   RaiseWithDefaultAction(signal_number);
   // A fault's signal comes back when the faulting instruction runs again, now to end it.
 }

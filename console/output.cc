@@ -18,6 +18,13 @@ void PutNumber(int32_t value) {
   WriteOutput(digits, static_cast<size_t>(end.ptr - digits));
 }
 
+void PutUtf8Text(std::string_view utf8, std::string_view stored) {
+  if (OutputShowsUtf8())
+    WriteUnconverted(utf8.data(), utf8.size());
+  else
+    WriteOutput(stored.data(), stored.size());
+}
+
 void EndLine() {
   WriteOutput("\r\n", 2);
   FlushOutput();

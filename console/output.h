@@ -20,6 +20,11 @@ void PutChar(char byte);
 /// Writes |value| in plain decimal: no padding, no grouping, a minus sign only when negative.
 void PutNumber(int32_t value);
 
+/// Writes text a person wrote, such as a name: |utf8| as it is where the terminal shows UTF-8,
+/// else |stored|, the same text in code page 852 (one byte for each character of |utf8|), as
+/// PutText does.
+void PutUtf8Text(std::string_view utf8, std::string_view stored);
+
 /// Ends the current line: CR LF, then a flush.
 void EndLine();
 

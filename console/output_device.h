@@ -13,6 +13,7 @@ struct OutputDevice {
   bool convert;           // the text is shown in another character set than code page 852
   TerminalKind terminal;  // how the console effects are drawn there
   CharsetTable shown;     // with |convert|: how each byte from 0x80 up is shown
+  bool utf8 = false;      // with |convert|: the character set is UTF-8
   std::string preamble;   // written once, before the first text (a byte order mark)
 };
 

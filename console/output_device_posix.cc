@@ -20,8 +20,11 @@ OutputDevice FindOutputDevice() {
   device.convert = on_terminal || TextFollowsLocale();
   device.terminal = RecogniseTerminal(on_terminal, {getenv("TERM"), getenv("TMUX"), getenv("STY"),
                                                     getenv("TILIX_ID"), getenv("NO_COLOR")});
-  if (device.convert)
-    device.shown = BuildCharsetTable(LocaleCodeset());
+  if (device.convert) {
+    std::string codeset = LocaleCodeset();
+    device.shown = BuildCharsetTable(codeset);
+    device.utf8 = codeset == "UTF-8";
+  }
   return device;
 }
 

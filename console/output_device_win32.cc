@@ -44,6 +44,7 @@ OutputDevice FindOutputDevice() {
     device.preamble = "\xEF\xBB\xBF";
   }
   device.convert = (console || as_utf8) && code_page != 852;
+  device.utf8 = device.convert && code_page == CP_UTF8;
   // The interpreter's own "cls" and "color" draw the effects here.
   device.terminal = TerminalKind::kNone;
   if (device.convert) {

@@ -80,6 +80,10 @@ void FlushOutput() {
   WriteToDevice(buffer.bytes, size);
 }
 
+bool OutputShowsUtf8() {
+  return Device().convert && Device().utf8;
+}
+
 TerminalKind OutputTerminal() {
   return Device().terminal;
 }

@@ -16,6 +16,10 @@ void WriteOutput(const char* bytes, size_t size);
 /// terminal too.
 void WriteUnconverted(const char* bytes, size_t size);
 
+/// True when standard output is a terminal that shows UTF-8: text a person wrote in UTF-8 (a
+/// name) may go there as it is, with letters code page 852 lacks.
+bool OutputShowsUtf8();
+
 /// Sends everything buffered for standard output on to the device. Output that is not ready
 /// is waited for; output that can never be delivered (a reader gone, a terminal gone) ends the
 /// program at once, quietly, where the system tells so; any other failure drops the bytes.

@@ -1,14 +1,20 @@
-// Feeds arbitrary bytes to the reader of practice's memory file and checks what it keeps: text
-// it refuses leaves the memory as it was, text it takes (whole or leaving lines out) is
-// written back as a file that reads the same with nothing left out, and any memory built from
-// the bytes is written as a file that reads back to it.
+// Feeds arbitrary bytes to the readers of practice's memory files and checks what they keep:
+// text the earlier versions' reader refuses leaves the memory as it was, text it takes (whole
+// or leaving lines out) is written back as a file that reads the same with nothing left out,
+// and any memory built from the bytes is written as a file that reads back to it. The same
+// bytes read as a log and as a snapshot: every answer a log gives is written back as the same
+// line, and what the two merge into is a memory of boxes 1 to 5 whose snapshot reads back to
+// itself and counts no answer twice.
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "fuzz/fuzz_check.h"
 #include "practice/memory.h"
+#include "practice/memory_log.h"
 
 namespace {
 
@@ -47,5 +53,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Memory back;
   Check(ParseMemory(FormatMemory(built), back) == MemoryText::kRead && Same(back, built));
+
+  AnswerLog log;
+  std::vector<AnswerLog> logs;
+  if (ParseLog(text, log)) {
+    for (const LoggedAnswer& answer : log.answers) {
+      AnswerLog line;
+      Check(ParseLog(LogHeader("r") + LogLine(answer), line) && line.answers.size() == 1 &&
+            LogLine(line.answers[0]) == LogLine(answer));
+    }
+    logs = {log, log};  // a copy counts once
+  }
+  MergedMemory snapshot;
+  std::vector<MergedMemory> snapshots;
+  if (ParseSnapshot(text, snapshot))
+    snapshots.push_back(snapshot);
+  MergedMemory merged = MergeMemory(read, snapshots, logs);
+  for (const FactMemory& fact : merged.memory.facts)
+    Check(fact.box >= 0 && fact.box <= kTopBox);
+  if (snapshots.empty()) {  // each answer of the log once in the history, its copy not at all
+    std::set<int64_t> seqs;
+    for (const LoggedAnswer& answer : logs.empty() ? std::vector<LoggedAnswer>{} : log.answers)
+      seqs.insert(answer.seq);
+    size_t counted = 0;
+    for (const FactDay& day : merged.history)
+      counted += static_cast<size_t>(day.quick + day.slow + day.missed);
+    Check(counted == seqs.size());
+  }
+  MergedMemory again;
+  Check(ParseSnapshot(FormatSnapshot(merged), again) &&
+        FormatSnapshot(again) == FormatSnapshot(merged));
+  // Folded, the logs it covers add nothing more.
+  Check(FormatMemory(MergeMemory(Memory{}, {again}, logs).memory) == FormatMemory(merged.memory));
   return 0;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "practice/edited_text.h"
+#include "practice/unicode_name.h"
+#include "store/state_file.h"
 
 namespace {
 
@@ -33,37 +35,6 @@ int32_t NextCharacter(const std::string& text, size_t& at) {
   return code;
 }
 
-void AppendUtf8(std::string& text, int32_t code) {
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (code >> 18));
-    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-// The lower-case letter of |code|, in Latin-1 and Latin Extended-A; |code| itself otherwise.
-int32_t LowerOf(int32_t code) {
-  if ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7))
-    return code + 0x20;
-  // Extended-A pairs each capital with the small letter after it, at even places up to ķ and
-  // from Ŋ to ŷ, at odd places from Ĺ to ň and from Ź to ž.
-  bool even_capital = (code >= 0x100 && code <= 0x137) || (code >= 0x14A && code <= 0x177);
-  bool odd_capital = (code >= 0x139 && code <= 0x148) || (code >= 0x179 && code <= 0x17E);
-  if ((even_capital && code % 2 == 0) || (odd_capital && code % 2 == 1))
-    return code + 1;
-  return code == 0x178 ? 0xFF : code;  // Ÿ
-}
-
 // The letter without its accent for the characters U+00C0 to U+017F, one for each.
 constexpr char kPlainLatin[] =
     "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty"
@@ -80,10 +51,135 @@ constexpr struct {
                {0xD3, '\xE0'},  {0xF3, '\xA2'},  {0x15A, '\x97'}, {0x15B, '\x98'}, {0x179, '\x8D'},
                {0x17A, '\xAB'}, {0x17B, '\xBD'}, {0x17C, '\xBE'}};
 
+// The most of a name a line about it shows, in characters.
+constexpr size_t kNameShown = 30;
+
+// |name| in quotes, cut to kNameShown characters.
+std::string Quoted(const std::string& name) {
+  size_t at = 0;
+  for (size_t count = 0; at < name.size() && count < kNameShown; ++count)
+    NextCharacter(name, at);
+  return "\"" + name.substr(0, at) + (at < name.size() ? "..." : "") + "\"";
+}
+
+std::string NoteText(const ListNote& note) {
+  std::string line = " " + std::string(kClassListName) + ", wiersz " + std::to_string(note.line) +
+                     ": ";
+  switch (note.fault) {
+    case LineFault::kNotAFileName:
+      return line + Quoted(note.name) +
+             (note.name.size() > kLongestName ? " to za długie imię na nazwę pliku; pominięte."
+                                              : " nie może być nazwą pliku; pominięte.");
+    case LineFault::kSameName:
+      return line + Quoted(note.name) + " powtarza imię z wiersza " +
+             std::to_string(note.first_line) + " (" + Quoted(note.first) + "); pominięte.";
+    case LineFault::kTooMany:
+      return line + "więcej niż " + std::to_string(kMostLearners) +
+             " imion; dalsze wiersze pominięte.";
+    case LineFault::kTooLarge:
+      return line + "plik jest za duży; dalsze wiersze pominięte.";
+  }
+  return line;
+}
+
 }  // namespace
 
-std::vector<std::string> ParseClassList(const std::string& text) {
-  return MeaningfulLines(text);
+ClassList ParseClassList(const std::string& bytes, bool whole) {
+  ClassList list;
+  std::string text = TextAsUtf8(bytes);
+  int32_t cut_line = 0;  // the first line not read whole, in a file cut short
+  if (!whole) {
+    size_t end = text.rfind('\n');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    cut_line = 1;
+    for (char c : text)
+      cut_line += c == '\n';
+  }
+  std::vector<int32_t> lines;  // of the names used
+  for (const EditedLine& line : NumberedLines(text)) {
+    if (list.names.size() == kMostLearners) {
+      list.notes.push_back(ListNote{LineFault::kTooMany, line.number, "", 0, ""});
+      cut_line = 0;
+      break;
+    }
+    std::string name = ComposedName(line.text);
+    if (!CanBeFileName(name)) {
+      list.notes.push_back(ListNote{LineFault::kNotAFileName, line.number, line.text, 0, ""});
+      continue;
+    }
+    size_t earlier = 0;
+    while (earlier < list.names.size() && !SameName(list.names[earlier], name))
+      ++earlier;
+    if (earlier < list.names.size()) {
+      list.notes.push_back(ListNote{LineFault::kSameName, line.number, line.text, lines[earlier],
+                                    list.names[earlier]});
+      continue;
+    }
+    list.names.push_back(name);
+    lines.push_back(line.number);
+  }
+  if (cut_line > 0)
+    list.notes.push_back(ListNote{LineFault::kTooLarge, cut_line, "", 0, ""});
+  list.state = list.names.empty() ? ListState::kNoName : ListState::kUsed;
+  return list;
+}
+
+ClassList ReadClassList(const std::string& folder) {
+  ClassList list;
+  std::string bytes;
+  bool whole = true;
+  if (folder.empty())
+    return list;
+  switch (ReadFileStart(FileInFolder(UserFolder{folder, folder}, kClassListName),
+                        kLargestStateFile, bytes, whole)) {
+    case FileRead::kMissing:
+      return list;
+    case FileRead::kRead:
+      return ParseClassList(bytes, whole);
+    case FileRead::kNotAFile:
+      list.state = ListState::kNotAFile;
+      return list;
+    case FileRead::kUnreadable:
+      list.state = ListState::kUnreadable;
+      return list;
+    case FileRead::kOthersLink:
+      list.state = ListState::kOthersLink;
+      return list;
+  }
+  return list;
+}
+
+std::vector<std::string> ClassListLines(const ClassList& list) {
+  const std::string file = " " + std::string(kClassListName) + ": ";
+  std::vector<std::string> lines;
+  switch (list.state) {
+    case ListState::kUnreadable:
+      lines.push_back(file + "nie da się go przeczytać z tego konta.");
+      lines.push_back(
+          " Popraw: daj temu kontu prawo odczytu albo zamknij plik w innym programie.");
+      break;
+    case ListState::kOthersLink:
+      lines.push_back(file + "to dowiązanie zrobione przez inne konto; program za nim nie idzie.");
+      lines.push_back(" Popraw: w jego miejscu ma być plik tekstowy z imionami.");
+      break;
+    case ListState::kNotAFile:
+      lines.push_back(file + "to nie jest zwykły plik (to folder albo potok).");
+      lines.push_back(" Popraw: w jego miejscu ma być plik tekstowy z imionami.");
+      break;
+    case ListState::kNoName:
+      for (const ListNote& note : list.notes)
+        lines.push_back(NoteText(note));
+      lines.push_back(file + "nie ma na liście żadnego imienia, którego można użyć.");
+      lines.push_back(" Popraw: wpisz imiona uczniów, jedno w wierszu.");
+      break;
+    case ListState::kUsed:
+      for (const ListNote& note : list.notes)
+        lines.push_back(NoteText(note));
+      break;
+    case ListState::kNone:
+      break;
+  }
+  return lines;
 }
 
 bool CanBeFileName(const std::string& name) {
@@ -97,31 +193,6 @@ bool CanBeFileName(const std::string& name) {
       return false;
   }
   return true;
-}
-
-std::string FoldCase(const std::string& name) {
-  std::string folded;
-  for (size_t at = 0; at < name.size();) {
-    size_t start = at;
-    int32_t code = NextCharacter(name, at);
-    if (code < 0)
-      folded += name[start];
-    else
-      AppendUtf8(folded, LowerOf(code));
-  }
-  return folded;
-}
-
-ListCheck CheckClassList(const std::vector<std::string>& names) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (!CanBeFileName(names[i]))
-      return ListCheck{ListFault::kNotAFileName, names[i], ""};
-    for (size_t j = 0; j < i; ++j) {
-      if (FoldCase(names[j]) == FoldCase(names[i]))
-        return ListCheck{ListFault::kSameButCase, names[j], names[i]};
-    }
-  }
-  return ListCheck{};
 }
 
 std::string LearnerFileName(const std::string& name) {
@@ -153,4 +224,34 @@ std::string Cp852OfUtf8(const std::string& name) {
     shown += byte;
   }
   return shown;
+}
+
+std::string StoredLearnerName(const std::vector<std::string>& files, const std::string& name) {
+  std::string stored;
+  for (const std::string& file : files) {
+    std::string other;
+    if (!LearnerOfFileName(file, other))
+      continue;
+    if (other == name)
+      return name;
+    if ((stored.empty() || other < stored) && SameName(other, name))
+      stored = other;
+  }
+  return stored.empty() ? name : stored;
+}
+
+std::vector<size_t> NamesStartedBy(const std::vector<std::string>& names, const std::string& typed) {
+  std::vector<size_t> started, spelt;
+  std::string start = PlainName(typed);
+  if (start.empty())
+    return started;
+  for (size_t i = 0; i < names.size(); ++i) {
+    std::string plain = PlainName(names[i]);
+    if (plain.compare(0, start.size(), start) != 0)
+      continue;
+    started.push_back(i);
+    if (plain.size() == start.size())
+      spelt.push_back(i);
+  }
+  return spelt.size() == 1 ? spelt : started;
 }

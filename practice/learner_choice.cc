@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/input_stream.h"
+#include "console/key_wait.h"
 #include "console/output.h"
 #include "console/output_stream.h"
 #include "quiz/answer_reader.h"
@@ -15,19 +16,19 @@ constexpr char kNumberPrompt[] = " Tw\xA2j numer ? ";  // "Twój numer ?"
 constexpr char kNoSuchNumber[] = " Nie ma takiego numeru !";
 constexpr char kHello[] = " Cze\x98\x86, ";  // "Cześć, "
 constexpr char kHelloEnd[] = " !";
-constexpr char kListStart[] = " uczniowie.txt: \"";
-// "nie może być nazwą pliku; lista pominięta."
-constexpr char kNotAFileName[] =
-    "\" nie mo\xBE"
-    "e by\x86 nazw\xA5 pliku; lista pomini\xA9ta.";
-constexpr char kAnd[] = "\" i \"";
-// "różnią się tylko wielkością liter; lista pominięta."
-constexpr char kSameButCase[] =
-    "\" r\xA2\xBEni\xA5 si\xA9 tylko wielko\x98"
-    "ci\xA5 liter; lista pomini\xA9ta.";
+constexpr char kNoSuchName[] = " Nie ma takiego imienia !";
+// "Pasuje więcej imion:"
+constexpr char kSeveralNames[] = " Pasuje wi\xA9"
+                                 "cej imion:";
+// "Lista uczniów nie jest używana: wszyscy ćwiczą we wspólnym practice.txt."
+constexpr char kListNotUsed[] =
+    " Lista uczni\xA2w nie jest u\xBEywana: wszyscy \x86wicz\xA5 we wsp\xA2lnym practice.txt.";
+constexpr char kFolder[] = " Folder: ";
+// "Naciśnij dowolny klawisz."
+constexpr char kPressAKey[] = " Naci\x98nij dowolny klawisz.";
 
-// More than any number on a list holds: a longer row is no number on it.
-constexpr size_t kKeptRow = 16;
+// More than any number or name on a list holds: a longer row is neither.
+constexpr size_t kKeptRow = 400;
 
 // The next row of input without its line end, at most its first kKeptRow bytes (|whole| false
 // where it was longer); nothing when input ends before the row's first byte.
@@ -77,18 +78,22 @@ void PutNamesInColumns(const std::vector<std::string>& names) {
   size_t column_width = static_cast<size_t>(kConsoleWidth) / columns;
   size_t width = std::to_string(names.size()).size();
   for (size_t row = 0; row < rows; ++row) {
-    std::string line;
     for (size_t i = row; i < names.size(); i += rows) {
       std::string number = std::to_string(i + 1);
-      std::string cell =
-          std::string(width - number.size(), ' ') + number + ". " + Cp852OfUtf8(names[i]);
-      if (columns > 1 && cell.size() > column_width - 1)
-        cell = cell.substr(0, column_width - 2) + "~";
+      std::string prefix = std::string(width - number.size(), ' ') + number + ". ";
+      size_t length = Cp852OfUtf8(names[i]).size();  // in characters, one column each
+      bool cut = columns > 1 && prefix.size() + length > column_width - 1;
+      PutText(prefix);
+      size_t used = prefix.size() + PutNameCut(names[i], cut ? column_width - 2 - prefix.size()
+                                                             : length);
+      if (cut) {
+        PutText("~");
+        ++used;
+      }
       if (i + rows < names.size())
-        cell.resize(column_width, ' ');
-      line += cell;
+        PutText(std::string(column_width - used, ' '));
     }
-    PutLine(line);
+    EndLine();
   }
 }
 
@@ -99,24 +104,40 @@ MemoryFile LearnerMemoryFile(const UserFolder& folder, const std::string& name) 
 }
 
 std::optional<MemoryFile> ChooseMemoryFile() {
-  UserFolder folder = MemoryFolder();
-  std::string text;
-  std::vector<std::string> names;
-  if (!folder.path.empty() &&
-      ReadStateFile(FileInFolder(folder, kClassListName), text) == FileRead::kRead)
-    names = ParseClassList(text);
-  if (names.empty())
-    return PracticeMemoryFile();
-  ListCheck check = CheckClassList(names);
-  if (check.fault != ListFault::kNone) {
-    PutListFault(check);
+  // The account's own memory first: one in the old place is carried over, class list or not.
+  MemoryFile own = PracticeMemoryFile();
+  const UserFolder& folder = own.folder;
+  ClassList list = ReadClassList(folder.path);
+  if (list.state == ListState::kOthersLink) {
+    PutLine(RefusedLinkLine(FileInFolder(folder, kClassListName)));
     PutBlankLines(1);
-    return PracticeMemoryFile();
+    return own;
   }
-  std::optional<size_t> learner = AskLearner(names);
+  PutClassListLines(list);
+  if (list.state == ListState::kNone)
+    return own;
+  if (list.state != ListState::kUsed) {
+    PutLine(kListNotUsed);
+    PutText(kFolder);
+    PutName(folder.path);
+    EndLine();
+    PutBlankLines(1);
+    PutLine(kPressAKey);
+    WaitForKey();
+    PutBlankLines(1);
+    return own;
+  }
+  if (!list.notes.empty())
+    PutBlankLines(1);
+  std::optional<size_t> learner = AskLearner(list.names);
   if (!learner)
     return std::nullopt;
-  return LearnerMemoryFile(folder, names[*learner]);
+  // The memory files there, each once, also those that are only logs and snapshots.
+  std::vector<std::string> files;
+  FileNamesInFolder(folder.path, files);
+  for (std::string& file : files)
+    MemoryOfFileName(file, file);
+  return LearnerMemoryFile(folder, StoredLearnerName(files, list.names[*learner]));
 }
 
 std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
@@ -132,29 +153,62 @@ std::optional<size_t> AskLearner(const std::vector<std::string>& names) {
       return std::nullopt;
     }
     int32_t place = whole ? PlaceOfRow(*row, names.size()) : -1;
+    size_t first = row->find_first_not_of(" \t\r");
+    bool number = first == std::string::npos || ((*row)[first] >= '0' && (*row)[first] <= '9') ||
+                  (*row)[first] == '+' || (*row)[first] == '-';
+    std::vector<size_t> started;
+    if (place < 0 && !number && whole) {
+      std::string typed = row->substr(first);
+      typed.erase(typed.find_last_not_of(" \t\r") + 1);
+      started = NamesStartedBy(names, typed);
+      if (started.size() == 1)
+        place = static_cast<int32_t>(started[0]);
+    }
     if (place >= 0) {
       PutBlankLines(1);
       PutText(kHello);
-      PutText(Cp852OfUtf8(names[static_cast<size_t>(place)]));
+      PutName(names[static_cast<size_t>(place)]);
       PutLine(kHelloEnd);
       PutBlankLines(1);
       return static_cast<size_t>(place);
     }
     PutBlankLines(1);
-    PutText(kNoSuchNumber);
-    PutBlankLines(2);
+    if (started.size() > 1) {
+      PutLine(kSeveralNames);
+      for (size_t i : started) {
+        PutText(std::to_string(i + 1) + ". ");
+        PutName(names[i]);
+        EndLine();
+      }
+      EndLine();
+    } else {
+      PutLine(number ? kNoSuchNumber : kNoSuchName);
+      EndLine();
+    }
     PutText(kNumberPrompt);
   }
 }
 
-void PutListFault(const ListCheck& check) {
-  PutText(kListStart);
-  PutText(Cp852OfUtf8(check.first));
-  if (check.fault == ListFault::kSameButCase) {
-    PutText(kAnd);
-    PutText(Cp852OfUtf8(check.second));
-    PutLine(kSameButCase);
-  } else {
-    PutLine(kNotAFileName);
+void PutName(const std::string& name) {
+  PutUtf8Text(name, Cp852OfUtf8(name));
+}
+
+size_t PutNameCut(const std::string& name, size_t count) {
+  std::string shown = Cp852OfUtf8(name);
+  size_t end = 0;  // of the first |count| characters of |name|
+  for (size_t written = 0; end < name.size() && written < count; ++written) {
+    ++end;
+    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+      ++end;
+  }
+  shown.resize(std::min(shown.size(), count));
+  PutUtf8Text(std::string_view(name).substr(0, end), shown);
+  return shown.size();
+}
+
+void PutClassListLines(const ClassList& list) {
+  for (const std::string& line : ClassListLines(list)) {
+    PutName(line);
+    EndLine();
   }
 }

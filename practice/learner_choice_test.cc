@@ -10,8 +10,9 @@
 
 namespace {
 
-const std::vector<std::string> kClass = {"Ala", "Łucja", "Zoë"};
-const std::string kList = "Kto ćwiczy?\n1. Ala\n2. Łucja\n3. Zoe\n\n Twój numer ? ";
+const std::vector<std::string> kClass = {"Ala", "Łucja", "Zoë", "Łukasz"};
+const std::string kList = "Kto ćwiczy?\n1. Ala\n2. Łucja\n3. Zoe\n4. Łukasz\n\n Twój numer ? ";
+const std::string kNoName = "\n Nie ma takiego imienia !\n\n Twój numer ? ";
 const std::string kAgain = "\n Nie ma takiego numeru !\n\n Twój numer ? ";
 
 }  // namespace
@@ -28,9 +29,18 @@ TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
       {"the last, with spaces and CR LF", "  3 \r\n", 2, kList + "\n Cześć, Zoe !\n\n", ""},
       {"no line end", "2", 1, kList + "\n Cześć, Łucja !\n\n", ""},
       {"Enter alone asks again", "\n2\n", 1, kList + kAgain + "\n Cześć, Łucja !\n\n", ""},
-      {"numbers off the list, words", "0\n4\n+1\n1 2\nAla\n01\n", 0,
-       kList + kAgain + kAgain + kAgain + kAgain + kAgain + "\n Cześć, Ala !\n\n", ""},
-      {"a row far too long", std::string(100, ' ') + "1\n1\n", 0,
+      {"numbers off the list, then 01", "0\n5\n+1\n1 2\n01\n", 0,
+       kList + kAgain + kAgain + kAgain + kAgain + "\n Cześć, Ala !\n\n", ""},
+      {"the start of a name, without Polish letters or capitals", "zo\n", 2,
+       kList + "\n Cześć, Zoe !\n\n", ""},
+      {"a whole name in capitals", "  ŁUCJA \r\n", 1, kList + "\n Cześć, Łucja !\n\n", ""},
+      {"a start of two names lists them", "lu\nluk\n", 3,
+       kList + "\n Pasuje więcej imion:\n2. Łucja\n4. Łukasz\n\n Twój numer ? " +
+           "\n Cześć, Łukasz !\n\n",
+       ""},
+      {"a start of no name", "Ola\nAla Nowak\na\n", 0,
+       kList + kNoName + kNoName + "\n Cześć, Ala !\n\n", ""},
+      {"a row far too long", std::string(500, ' ') + "1\n1\n", 0,
        kList + kAgain + "\n Cześć, Ala !\n\n", ""},
       {"input ended at once", "", std::nullopt, kList + "\n", ""},
       {"input ended after a wrong number", "7\n", std::nullopt, kList + kAgain + "\n", ""},
@@ -41,6 +51,18 @@ TEST(LearnerChoice, AsksUntilARowHoldsANumberOnTheList) {
     EXPECT_EQ(FakeConsoleOutput(), Screen(c.screen)) << c.what;
     EXPECT_EQ(FakeConsoleUnreadInput(), c.unread) << c.what;
   }
+}
+
+TEST(LearnerChoice, NamesAsWrittenOnAUtf8Terminal) {
+  FakeConsoleReset("3\n");
+  FakeConsoleSetUtf8(true);
+  EXPECT_EQ(AskLearner({"Ala", "Zoë", "Мария"}), 2u);
+  EXPECT_NE(FakeConsoleOutput().find("2. Zo\xC3\xAB\r\n3. \xD0\x9C\xD0\xB0\xD1\x80\xD0\xB8\xD1\x8F\r\n"),
+            std::string::npos)
+      << FakeConsoleOutput();
+  EXPECT_NE(FakeConsoleOutput().find(" Cze\x98\x86, \xD0\x9C\xD0\xB0\xD1\x80\xD0\xB8\xD1\x8F !"),
+            std::string::npos)
+      << "the program's own text stays as stored, for the terminal to convert";
 }
 
 TEST(LearnerChoice, FortyNamesStandInTwoColumnsOfTwentyRows) {

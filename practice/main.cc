@@ -10,6 +10,7 @@
 #include "console/output.h"
 #include "console/title_screen.h"
 #include "console/version.h"
+#include "console/window_title.h"
 #include "practice/learner_choice.h"
 #include "practice/practice_round.h"
 #include "practice/table_arguments.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     PutLine(TABLICZKA_VERSION_TEXT);
     return 0;
   }
+  NameWindow(PROGRAM_NAME);
   PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);
   if (std::optional<MemoryFile> memory_file = ChooseMemoryFile())
     RunPracticeRound(RANGE, *memory_file, arguments.tables, arguments.kinds);

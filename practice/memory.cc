@@ -16,22 +16,6 @@ constexpr int32_t kFormatVersion = 2;
 // The first word of a division's line ": p a box day", for (a x b) : a.
 constexpr char kDivisionMark[] = ":";
 
-// The words of |line| (without its line end), split at runs of spaces and tabs.
-std::vector<std::string> WordsOf(const std::string& line) {
-  std::vector<std::string> words;
-  size_t at = 0;
-  while (at < line.size()) {
-    size_t start = line.find_first_not_of(" \t", at);
-    if (start == std::string::npos)
-      break;
-    at = line.find_first_of(" \t", start);
-    if (at == std::string::npos)
-      at = line.size();
-    words.push_back(line.substr(start, at - start));
-  }
-  return words;
-}
-
 std::string LowerCase(std::string word) {
   for (char& c : word) {
     if (c >= 'A' && c <= 'Z')

@@ -1,10 +1,17 @@
 #include "practice/memory.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/time.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "practice/memory_log.h"
+#include "practice/memory_store.h"
 #include "practice/testing/memory_with.h"
 
 TEST(Memory, BoxAfterARound) {
@@ -161,4 +168,239 @@ TEST(Memory, ReadAsPeopleAndEditorsWriteItKeepingEveryLineThatHoldsAFact) {
     EXPECT_EQ(ParseMemory(c.text, memory), c.read) << '"' << c.text << '"';
     EXPECT_EQ(FormatMemory(memory), c.memory) << '"' << c.text << '"';
   }
+}
+
+namespace {
+
+// A log of run |run| holding |lines| (each "seq time day kind numbers outcome", ended by "\n").
+std::string Log(const std::string& run, const std::string& lines) {
+  return LogHeader(run) + lines;
+}
+
+}  // namespace
+
+TEST(Memory, LogsAndSnapshotsMergedInTheOrderTheAnswersWereGiven) {
+  const std::string k78q = "1 100 6 x 7 8 q\n";
+  const struct {
+    const char* what;
+    std::string legacy;                  // the earlier versions' file; "" for none
+    std::vector<std::string> snapshots;  // their texts
+    std::vector<std::string> logs;
+    std::string memory;  // the fact lines of the memory merged, as FormatMemory writes them
+  } kCases[] = {
+      {"one answer", "", {}, {Log("a", k78q)}, "7 8 2 6\n"},
+      {"in time order, not the logs' order",
+       "",
+       {},
+       {Log("a", "1 200 6 x 7 8 q\n"), Log("b", "1 100 6 x 7 8 m\n")},
+       "7 8 2 6\n"},
+      {"the other way round",
+       "",
+       {},
+       {Log("a", "1 100 6 x 7 8 q\n"), Log("b", "1 200 6 x 7 8 m\n")},
+       "7 8 1 6\n"},
+      {"at the same time: by run, then by seq",
+       "",
+       {},
+       {Log("b", "1 100 6 x 7 8 m\n"), Log("a", "1 100 6 x 7 8 q\n2 100 6 x 7 8 m\n")},
+       "7 8 1 6\n"},
+      {"a log copied by a sync tool counts once",
+       "",
+       {},
+       {Log("a", k78q), Log("a", k78q)},
+       "7 8 2 6\n"},
+      {"a line cut short is no answer", "", {}, {Log("a", k78q + "2 101 6 x 7 8 m")}, "7 8 2 6\n"},
+      {"a newer version's lines skipped, the rest read",
+       "",
+       {},
+       {"tabliczka log 2 a\n" + k78q + "2 101 6 : 56 8 q\n3 102 6 x 7 8 q later-word\n"},
+       "7 8 2 6\n"},
+      {"no log at all", "", {}, {"tabliczka practice 1\n7 8 1 5\n"}, ""},
+      {"on the earlier versions' file", "7 8 3 5\n", {}, {Log("a", k78q)}, "7 8 4 6\n"},
+      {"what a snapshot covers is not counted again",
+       "",
+       {"tabliczka memory 1\nrun a 1\nfact x 7 8 2 6 100\n"},
+       {Log("a", k78q + "2 101 6 x 7 8 q\n")},
+       "7 8 3 6\n"},
+      {"a snapshot another covers is left out",
+       "",
+       {"tabliczka memory 1\nrun a 1\nfact x 7 8 2 6 100\n",
+        "tabliczka memory 1\nrun a 1\nrun b 4\nfact x 7 8 4 6 100\n"},
+       {Log("a", k78q)},
+       "7 8 4 6\n"},
+      {"two snapshots of runs apart: each fact as set last",
+       "",
+       {"tabliczka memory 1\nrun a 1\nfact x 7 8 2 6 100\nfact x 2 2 5 6 100\n",
+        "tabliczka memory 1\nrun b 1\nfact x 7 8 1 7 200\n"},
+       {},
+       "2 2 5 6\n7 8 1 7\n"},
+      {"a snapshot over the earlier versions' file dated ahead",
+       "7 8 3 30\n",
+       {"tabliczka memory 1\nrun a 1\nfact x 7 8 4 6 2592000\n"},
+       {},
+       "7 8 4 6\n"},
+  };
+  for (const auto& c : kCases) {
+    Memory legacy;
+    if (!c.legacy.empty()) {
+      ASSERT_EQ(ParseMemory("tabliczka practice 1\n" + c.legacy, legacy), MemoryText::kRead);
+    }
+    std::vector<MergedMemory> snapshots(c.snapshots.size());
+    for (size_t i = 0; i < c.snapshots.size(); ++i)
+      ASSERT_TRUE(ParseSnapshot(c.snapshots[i], snapshots[i])) << c.what;
+    std::vector<AnswerLog> logs;
+    for (const std::string& text : c.logs) {
+      AnswerLog log;
+      if (ParseLog(text, log))
+        logs.push_back(log);
+    }
+    MergedMemory merged = MergeMemory(legacy, snapshots, logs);
+    EXPECT_EQ(FormatMemory(merged.memory), "tabliczka practice 1\n" + c.memory) << c.what;
+    // Written as a snapshot and read back, it is the same memory.
+    MergedMemory again;
+    ASSERT_TRUE(ParseSnapshot(FormatSnapshot(merged), again)) << c.what;
+    EXPECT_EQ(FormatSnapshot(again), FormatSnapshot(merged)) << c.what;
+    EXPECT_EQ(FormatMemory(MergeMemory(Memory{}, {again}, logs).memory),
+              FormatMemory(merged.memory))
+        << c.what << ": folded, the logs it covers count no more";
+  }
+  // Both kinds in one log: 7 x 8 right and 56 : 8 missed, each its own fact, through a snapshot.
+  AnswerLog both;
+  ASSERT_TRUE(ParseLog(Log("a", k78q + "2 101 6 d 8 7 m\n"), both));
+  MergedMemory merged = MergeMemory(Memory{}, {}, {both});
+  MergedMemory again;
+  ASSERT_TRUE(ParseSnapshot(FormatSnapshot(merged), again));
+  for (const MergedMemory* memory : {&merged, &again}) {
+    EXPECT_EQ(FormatMemory(memory->memory), "tabliczka practice 2\n7 8 2 6\n: 56 8 1 6\n");
+  }
+}
+
+TEST(Memory, TheHistoryKeepsEachFactsAnswersDayByDay) {
+  AnswerLog log;
+  ASSERT_TRUE(ParseLog(Log("a",
+                           "1 100 6 x 7 8 q\n2 101 6 x 7 8 m\n3 102 6 x 2 3 s\n"
+                           "4 90000 7 x 7 8 q\nend\n"),
+                       log));
+  EXPECT_TRUE(log.ended);
+  EXPECT_FALSE(log.unknown);
+  MergedMemory merged = MergeMemory(Memory{}, {}, {log});
+  ASSERT_EQ(merged.history.size(), 3u);
+  const FactDay kDays[] = {{MemoryIndex({2, 3}), 6, 0, 1, 0, 1},
+                           {MemoryIndex({7, 8}), 6, 1, 0, 1, 1},
+                           {MemoryIndex({7, 8}), 7, 1, 0, 0, 2}};
+  for (size_t i = 0; i < 3; ++i) {
+    const FactDay& day = merged.history[i];
+    EXPECT_TRUE(day.index == kDays[i].index && day.day == kDays[i].day &&
+                day.quick == kDays[i].quick && day.slow == kDays[i].slow &&
+                day.missed == kDays[i].missed && day.box == kDays[i].box)
+        << i << ": " << day.index << " " << day.day << " " << day.quick << day.slow << day.missed
+        << " box " << day.box;
+  }
+  // A snapshot folded in the middle of day 7 and a log going on: the day's counts add up.
+  MergedMemory folded = MergeMemory(Memory{}, {}, {log});
+  AnswerLog later;
+  ASSERT_TRUE(ParseLog(Log("b", "1 90001 7 x 7 8 q\n"), later));
+  MergedMemory both = MergeMemory(Memory{}, {folded}, {log, later});
+  EXPECT_EQ(both.history.back().quick, 2);
+  EXPECT_EQ(both.history.back().box, 3);
+  EXPECT_EQ(FormatSnapshot(both),
+            "tabliczka memory 1\nrun a 4\nrun b 1\nfact x 2 3 1 6 102\nfact x 7 8 3 7 90001\n"
+            "day x 2 3 6 0 1 0 1\nday x 7 8 6 1 0 1 1\nday x 7 8 7 2 0 0 3\n");
+}
+
+namespace {
+
+// A folder of its own for one test, removed when the tests end.
+std::string TemporaryFolder() {
+  static struct Made {
+    std::vector<std::string> dirs;
+    ~Made() {
+      for (const std::string& dir : dirs)
+        std::filesystem::remove_all(dir);
+    }
+  } made;
+  std::string pattern = "/tmp/memory_test.XXXXXX";
+  if (!mkdtemp(&pattern[0]))
+    return std::string();
+  made.dirs.push_back(pattern);
+  return pattern;
+}
+
+void Write(const std::string& path, const std::string& text, int64_t modified = 0) {
+  std::ofstream(path, std::ios::binary) << text;
+  if (modified != 0) {
+    struct timeval times[2] = {{static_cast<time_t>(modified), 0},
+                               {static_cast<time_t>(modified), 0}};
+    utimes(path.c_str(), times);
+  }
+}
+
+}  // namespace
+
+TEST(MemoryStore, AFoldRemovesOnlyTheLogsThatEndedAndTheSnapshotsItRead) {
+  const int64_t kNow = 1796774400;  // 2026-12-09 00:00 UTC, day 20796
+  const struct {
+    const char* what;
+    std::string name;  // in the folder, beside practice.txt
+    std::string text;
+    int64_t modified;   // 0: now
+    bool stays;         // after the fold, as it was
+    std::string aside;  // set aside as this instead; "" for none
+  } kCases[] = {
+      {"an ended log", "practice.txt.a.log", Log("a", "1 100 6 x 7 8 q\nend\n"), 0, false, ""},
+      {"a log still written", "practice.txt.b.log", Log("b", "1 100 6 x 2 2 q\n"), 0, true, ""},
+      {"a log left a day ago", "practice.txt.c.log", Log("c", "1 100 6 x 3 3 q\n"), kNow - 86400,
+       false, ""},
+      {"a later version's log", "practice.txt.d.log",
+       "tabliczka log 2 d\n1 100 6 x 4 4 q\n2 101 6 : 56 8 q\nend\n", 0, true, ""},
+      {"a snapshot", "practice.txt.e.snap", "tabliczka memory 1\nrun e 1\nfact x 5 5 2 6 100\n", 0,
+       false, ""},
+      {"a snapshot a person wrote in", "practice.txt.f.snap",
+       "tabliczka memory 1\n# Ola\nrun f 1\nfact x 6 6 2 6 100\n", 0, false,
+       "practice.txt.f.snap.1.bad"},
+      {"the earlier versions' file", "practice.txt", "tabliczka practice 1\n9 9 4 3\n", 0, true,
+       ""},
+      {"another learner's log", "practice-Ala.txt.g.log", Log("g", "1 100 6 x 8 8 q\nend\n"), 0,
+       true, ""},
+  };
+  std::string dir = TemporaryFolder();
+  for (const auto& c : kCases)
+    Write(dir + "/" + c.name, c.text, c.modified);
+  MemoryFile file{UserFolder{dir, dir}, dir + "/practice.txt"};
+  const std::string kMerged =
+      "tabliczka practice 1\n2 2 2 6\n3 3 2 6\n4 4 2 6\n5 5 2 6\n6 6 2 6\n7 8 2 6\n9 9 4 3\n";
+  Memory memory;
+  MemoryLog log;
+  ASSERT_TRUE(LoadMemory(file, memory, log, kNow));
+  EXPECT_EQ(FormatMemory(memory), kMerged);
+  for (const auto& c : kCases) {
+    std::ifstream in(dir + "/" + (c.aside.empty() ? c.name : c.aside), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, c.stays || !c.aside.empty() ? c.text : "") << c.what;
+  }
+  std::vector<std::string> names;
+  ASSERT_TRUE(FileNamesInFolder(dir, names));
+  EXPECT_EQ(names.size(), 6u) << "the snapshot of the fold, and what stays";
+  EXPECT_EQ(FormatMemory(ReadMemoryFiles(file, kNow).merged.memory), kMerged) << "as before";
+  // The run's own log: its answers, then its end, so that the next fold removes it.
+  Unsaved unsaved;
+  NoteUnsaved(unsaved, log, memory, MemoryIndex({7, 8}), Outcome::kMissed, 20796, kNow);
+  ASSERT_TRUE(KeepUnsaved(log, unsaved));
+  EXPECT_TRUE(unsaved.answers.empty());
+  EndMemoryLog(log);
+  EXPECT_EQ(log.path, dir + "/practice.txt." + log.run + ".log");
+  EXPECT_EQ(FormatMemory(ReadMemoryFiles(file, kNow).merged.memory),
+            "tabliczka practice 1\n2 2 2 6\n3 3 2 6\n4 4 2 6\n5 5 2 6\n6 6 2 6\n7 8 1 20796\n"
+            "9 9 4 3\n");
+}
+
+TEST(MemoryStore, AnAnswerDatedAheadCountsOnTheDayItsFileWasWritten) {
+  const int64_t kWritten = 1796774400;  // day 20796
+  std::string dir = TemporaryFolder();
+  Write(dir + "/practice.txt", "tabliczka practice 1\n9 9 4 30000\n", kWritten);
+  Write(dir + "/practice.txt.a.log", Log("a", "1 2592000000 30000 x 7 8 q\n"), kWritten);
+  MemoryRead read = ReadMemoryFiles(MemoryFile{UserFolder{dir, dir}, dir + "/practice.txt"}, 0);
+  EXPECT_EQ(FormatMemory(read.merged.memory), "tabliczka practice 1\n7 8 2 20796\n9 9 4 20796\n");
+  ASSERT_EQ(read.merged.history.size(), 1u);
+  EXPECT_EQ(read.merged.history[0].day, 20796);
 }

@@ -31,7 +31,8 @@ constexpr int kTryShowingProduct = 3;
 struct RoundMemory {
   const MemoryFile& file;
   bool may_keep;  // the file may be written: false for one this program must leave alone
-  Memory memory;  // as last kept, with the answers not kept yet: what the table at the end shows
+  Memory memory;  // as read, with the round's answers: what the table at the end shows
+  MemoryLog log;
   Unsaved unsaved;
   std::array<Outcome, kMemoryFacts> outcomes{};  // by MemoryIndex
   // The facts whose outcome became kMissed, by MemoryIndex, in the order it did: the summary's
@@ -85,27 +86,34 @@ void NoteOutcome(RoundMemory& round, Fact fact, bool right, int64_t milliseconds
     round.slow[round.slow_count++] = index;
   // The day each answer is given: a round that crosses midnight counts its later answers on
   // the new day.
-  NoteUnsaved(round.unsaved, round.memory, index, now, DayOfClock(WallClockSeconds()));
+  int64_t clock = WallClockSeconds();
+  NoteUnsaved(round.unsaved, round.log, round.memory, index, now, DayOfClock(clock), clock);
   if (round.may_keep)
-    KeepUnsaved(round.file, round.unsaved, round.memory);
+    KeepUnsaved(round.log, round.unsaved);
 }
 
 // Where answers could not be kept, one last try; then, where some are still not kept, a row
 // that says so and where the file is, rather than silence (right under the bar, so that the end
-// of a round costs one row more only then). The path, kept in UTF-8, is shown as a learner's
-// name is (Polish letters as themselves, anything else plain ASCII). True when the row is shown.
-bool KeepTheRest(RoundMemory& round) {
-  if (round.unsaved.count > 0 && round.may_keep)
-    KeepUnsaved(round.file, round.unsaved, round.memory);
-  if (round.unsaved.count == 0)
-    return false;
+// of a round costs one row more only then), after the rows that say what was found among the
+// memory's files (a link not followed, copies set aside that were removed). The path, kept in
+// UTF-8, is shown as a learner's name is (Polish letters as themselves, anything else plain
+// ASCII). Returns how many rows were shown.
+int32_t KeepTheRest(RoundMemory& round) {
+  if (!round.unsaved.answers.empty() && round.may_keep)
+    KeepUnsaved(round.log, round.unsaved);
+  EndMemoryLog(round.log);
+  for (const std::string& notice : round.log.notices)
+    PutLine(notice);
+  int32_t rows = static_cast<int32_t>(round.log.notices.size());
+  if (round.unsaved.answers.empty())
+    return rows;
   if (round.file.path.empty()) {
     PutLine(kNotKeptNoPlace);
-    return true;
+    return rows + 1;
   }
   PutText(kNotKept);
   PutLine(Cp852OfUtf8(round.file.path));
-  return true;
+  return rows + 1;
 }
 
 // Asks |fact| until it is answered right. False when input ends first.
@@ -154,7 +162,7 @@ void PutRoundEnd(RoundMemory& round, bool finished, int32_t range, Kinds kinds) 
   for (int32_t i = 0; i < kConsoleWidth; ++i)
     PutChar(kFullBlock);
   EndLine();
-  int32_t rows = kScreenRows - kRowsBesidePanel - (KeepTheRest(round) ? 1 : 0);
+  int32_t rows = kScreenRows - kRowsBesidePanel - KeepTheRest(round);
   std::vector<Fact> review, slow;
   for (int32_t i = 0; i < round.missed_count; ++i)
     review.push_back(FactOfSlot(round.missed[i]));
@@ -185,12 +193,13 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
     return;
 
   SeedGenerator(WallClockSecondsLow32());
-  RoundMemory round{memory_file, true, {}, {}};
-  round.may_keep = LoadMemory(memory_file, round.memory);
+  RoundMemory round{memory_file, true, {}, {}, {}};
+  int64_t start = WallClockSeconds();
+  round.may_keep = LoadMemory(memory_file, round.memory, round.log, start);
   Deck deck = NewDeck(range, kinds);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
-  PutDueFactsFirst(deck, round.memory, DayOfClock(WallClockSeconds()), *count);
+  PutDueFactsFirst(deck, round.memory, DayOfClock(start), *count);
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
     finished = PractiseFact(DealFact(deck), round);

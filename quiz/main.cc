@@ -4,6 +4,7 @@
 #include "console/title_screen.h"
 #include "console/version.h"
 #include "console/window_size.h"
+#include "console/window_title.h"
 #include "quiz/closing_screen.h"
 #include "quiz/round.h"
 
@@ -22,6 +23,7 @@ int main() {
   WindowSize at_start = TerminalWindowSize();
   bool asked = at_start.rows > 0 && at_start.rows < kQuizRows &&
                RequestWindowSize({kQuizRows, kQuizColumns});
+  NameWindow(PROGRAM_NAME);
   PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);
   RunQuizRound(RANGE);
   // Still short (the request was not honoured): the closing screen's last empty rows give way,

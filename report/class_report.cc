@@ -8,8 +8,10 @@
 #include "console/output_stream.h"
 #include "practice/class_list.h"
 #include "practice/fact.h"
+#include "practice/learner_choice.h"
 #include "practice/memory_store.h"
 #include "practice/table_grid.h"
+#include "practice/unicode_name.h"
 #include "report/class_csv.h"
 #include "report/html_report.h"
 #include "report/progress_text.h"
@@ -57,6 +59,8 @@ constexpr char kFolderUnreadable[] = " Nie da si\xA9 przeczyta\x86 folderu: ";
 constexpr char kNoFolder[] =
     " Nie wiadomo, gdzie szuka\x86 pami\xA9"
     "ci (brak folderu domowego).";
+// "Nie ma ich na liście uczniów:"
+constexpr char kNotListed[] = " Nie ma ich na li\x98\x63ie uczni\xA2w:";
 constexpr char kNoSuchLearner[] = " Nie ma ucznia: ";
 // For standard error, which is not converted to the terminal's character set as standard
 // output is: in letters every terminal shows as they are.
@@ -71,11 +75,10 @@ std::string RightAligned(const std::string& text, size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-// |name| in code page 852, cut or filled with spaces to |width| columns.
-std::string NameColumn(const std::string& name, size_t width) {
-  std::string shown = Cp852OfUtf8(name);
-  shown.resize(width, ' ');
-  return shown;
+// Writes |name| in the terminal's character set, cut or filled with spaces to |width|
+// columns: one column for each character.
+void PutNameColumn(const std::string& name, size_t width) {
+  PutText(std::string(width - PutNameCut(name, width), ' '));
 }
 
 // "a x b" with the first factor right-aligned and the second left-aligned in two columns;
@@ -101,10 +104,15 @@ void PutLearnerRows(const std::vector<LearnerRecord>& learners, int32_t today) {
   PutText(" " + head);
   PutLine(kColumnsHead);
   bool marked = false;
+  bool all_listed = true;
   for (const LearnerRecord& learner : learners) {
+    if (all_listed && !learner.listed) {
+      PutLine(kNotListed);
+      all_listed = false;
+    }
     LearnerSums sums = SumLearner(learner.memory);
     PutText(" ");
-    PutText(NameColumn(learner.name, kNameWidth));
+    PutNameColumn(learner.name, kNameWidth);
     PutText("  " + RightAligned(std::to_string(sums.known), 4));
     PutText("  " + RightAligned(std::to_string(sums.in_box_one), 9));
     PutText("  " + RightAligned(std::to_string(sums.never_asked), 9));
@@ -149,13 +157,24 @@ void PutWeakestFacts(const std::vector<LearnerRecord>& learners) {
 
 void PutFolderUnreadable(const std::string& folder) {
   PutText(kFolderUnreadable);
-  PutLine(Cp852OfUtf8(folder));
+  PutName(folder);
+  EndLine();
 }
 
 // The line that names a file that could not be read and was skipped.
 void PutSkipped(const std::string& file) {
   PutText(kSkipped);
-  PutLine(Cp852OfUtf8(file));
+  PutName(file);
+  EndLine();
+}
+
+// The lines that say what is wrong with the class list, then a blank line; nothing where
+// nothing is.
+void PutListFaults(const ClassList& list) {
+  if (ClassListLines(list).empty())
+    return;
+  PutClassListLines(list);
+  PutBlankLines(1);
 }
 
 }  // namespace
@@ -257,8 +276,10 @@ void PutClassReport(const std::string& folder, const ClassRecords& records, int3
                     Week week) {
   PutTitle(kClassTitle, today);
   PutText(kFolder);
-  PutLine(Cp852OfUtf8(folder));
+  PutName(folder);
+  EndLine();
   PutBlankLines(1);
+  PutListFaults(records.list);
   if (records.learners.empty()) {
     PutLine(kNobody);
   } else {
@@ -329,13 +350,14 @@ int RunReport(const std::vector<std::string>& arguments, int32_t today) {
   }
   // A learner whose file could not be read is named as in the class report.
   for (const std::string& file : records.unreadable) {
-    if (FoldCase(file) == FoldCase(LearnerFileName(rest[1])) ||
-        FoldCase(file) == FoldCase(rest[1])) {
+    std::string name;
+    if (SameName(file, rest[1]) || (LearnerOfFileName(file, name) && SameName(name, rest[1]))) {
       PutSkipped(file);
       return 1;
     }
   }
   PutText(kNoSuchLearner);
-  PutLine(Cp852OfUtf8(rest[1]));
+  PutName(rest[1]);
+  EndLine();
   return 1;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/class_list.h"
 #include "practice/testing/memory_with.h"
 #include "report/class_csv.h"
 #include "report/progress.h"
@@ -116,6 +117,16 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   write("practice.txt", kFact);
   write("practice-Kuba.txt.lock", "");
   write("practice-Kuba.txt.1.bad", "");
+  // The runs' logs and snapshots: Zosia has practised on a computer of this version only, Jan
+  // has only a snapshot; the account's own log adds to practice.txt.
+  write("practice-Zosia.txt.pc1-7-ab.log",
+        "tabliczka log 1 pc1-7-ab\n1 100 6 x 7 8 q\n2 101 6 x 7 8 m\n3 90000 7 x 7 8 s\n");
+  write("practice-Jan.txt.pc2-9-cd.snap", "tabliczka memory 1\nrun pc2-9-cd 1\nfact x 9 9 2 6 1\n");
+  write("practice.txt.pc1-8-ef.log", "tabliczka log 1 pc1-8-ef\n1 999999 11 x 2 2 q\n");
+  for (const char* file : {"practice-Zosia.txt.pc1-7-ab.log", "practice-Jan.txt.pc2-9-cd.snap"}) {
+    std::string name;
+    EXPECT_FALSE(LearnerOfFileName(file, name)) << file << ": no learner to an older postepy";
+  }
   ClassRecords records;
   ASSERT_TRUE(ReadClassFolder(dir.string(), records));
   std::vector<std::string> names, files;
@@ -123,13 +134,56 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
     names.push_back(learner.name);
     files.push_back(learner.file + (learner.has_file ? "" : " (none)"));
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"Zosia", "ala", "Kuba", "practice.txt"}));
-  EXPECT_EQ(files, (std::vector<std::string>{"practice-Zosia.txt (none)", "practice-Ala.txt",
-                                             "practice-Kuba.txt", "practice.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Zosia", "ala", "Jan", "Kuba", "practice.txt"}));
+  EXPECT_EQ(files,
+            (std::vector<std::string>{"practice-Zosia.txt", "practice-Ala.txt", "practice-Jan.txt",
+                                      "practice-Kuba.txt", "practice.txt"}));
   EXPECT_EQ(records.learners[1].memory.facts[static_cast<size_t>(MemoryIndex({2, 2}))].box, 3);
+  EXPECT_EQ(records.learners[2].memory.facts[static_cast<size_t>(MemoryIndex({9, 9}))].box, 2);
+  EXPECT_EQ(records.learners[4].memory.facts[static_cast<size_t>(MemoryIndex({2, 2}))].box, 4);
+  // Zosia's history, day by day: 7 x 8 right and missed on day 6, slow on day 7.
+  const AnswerHistory& history = records.learners[0].history;
+  ASSERT_EQ(history.size(), 2u);
+  EXPECT_TRUE(history[0].index == MemoryIndex({7, 8}) && history[0].day == 6 &&
+              history[0].quick == 1 && history[0].missed == 1 && history[0].box == 1);
+  EXPECT_TRUE(history[1].day == 7 && history[1].slow == 1 && history[1].box == 1);
   EXPECT_EQ(records.unreadable, std::vector<std::string>{"practice-Ewa.txt"});
-  EXPECT_EQ(FindLearner(records, "KUBA"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "KUBA"), &records.learners[3]);
   EXPECT_EQ(FindLearner(records, "Ewa"), nullptr);
+  std::vector<bool> listed;
+  for (const LearnerRecord& learner : records.learners)
+    listed.push_back(learner.listed);
+  EXPECT_EQ(listed, (std::vector<bool>{true, true, false, false, false})) << "Jan and Kuba left";
+  EXPECT_EQ(ClassListLines(records.list),
+            (std::vector<std::string>{
+                " uczniowie.txt, wiersz 2: \"Ola/Ela\" nie może być nazwą pliku; pominięte.",
+                " uczniowie.txt, wiersz 4: \"ALA\" powtarza imię z wiersza 3 (\"ala\"); pominięte."}));
+
+  // The list mended, in Windows-1250: a name in capitals, one whose memory a Mac named
+  // decomposed; the memories found under the names written before, none merged into another's
+  // row.
+  write("uczniowie.txt", "KUBA\r\nZosia\r\n\xAF\xF3\xB3w\r\n");
+  write("practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt", kFact);
+  ASSERT_TRUE(ReadClassFolder(dir.string(), records));
+  names.clear();
+  files.clear();
+  listed.clear();
+  for (const LearnerRecord& learner : records.learners) {
+    names.push_back(learner.name);
+    files.push_back(learner.file);
+    listed.push_back(learner.listed);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"KUBA", "Zosia", "Żółw", "Ala", "Jan", "practice.txt"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"practice-Kuba.txt", "practice-Zosia.txt",
+                                             "practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt",
+                                             "practice-Ala.txt", "practice-Jan.txt", "practice.txt"}));
+  EXPECT_EQ(listed, (std::vector<bool>{true, true, true, false, false, false}));
+  EXPECT_TRUE(ClassListLines(records.list).empty());
+  EXPECT_EQ(FindLearner(records, "zol"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "Z\xCC\x87\xC3\xB3\xC5\x82w"), &records.learners[2]);
+  EXPECT_EQ(FindLearner(records, "ZOSIA"), &records.learners[1]);
+  EXPECT_EQ(FindLearner(records, "Ola"), nullptr);
+  EXPECT_EQ(FindLearner(records, "z"), nullptr) << "two names start so";
   std::filesystem::remove_all(dir);
   EXPECT_FALSE(ReadClassFolder(dir.string(), records));
 }

@@ -1,8 +1,10 @@
 // trivelanko: the menu that starts the quiz program the user chooses.
 
+#include "console/window_title.h"
 #include "selector/menu.h"
 
 int main() {
+  NameWindow("trivelanko");
   RunSelector();
   return 0;
 }

@@ -1,9 +1,9 @@
-// Small files a program keeps for its user between runs, in a folder of the programs' own. A
-// file is only ever replaced whole: a new copy is written beside it, synced, and renamed over
-// it, so a crash, a full disk or a pulled plug leaves either the old file or the new one, never
-// a part of either. Programs that replace the same file at the same time take turns under a
-// lock. Nothing is ever written outside the programs' folder, and no file a person may want is
-// ever overwritten: what cannot be used is set aside under a name of its own.
+// Small files a program keeps for its user between runs, in a folder of the programs' own or a
+// class's folder shared by several accounts and computers. A file is written by one run only:
+// made whole under a new name and then given its own, or appended to by the run that made it,
+// so that no two runs ever rewrite one file and no lock is needed. Nothing is ever written
+// outside the folder, no link another account made there is followed, and no file a person may
+// want is ever overwritten: what cannot be used is set aside under a name of its own.
 #ifndef STORE_STATE_FILE_H_
 #define STORE_STATE_FILE_H_
 
@@ -46,6 +46,7 @@ enum class FileRead {
   kNotAFile,    // something else stands there: a directory, a pipe, a file far too large
   kUnreadable,  // a file is there, but the system would not read it (permission, too many
                 // open files, a failing disk): it is to be left as it is
+  kOthersLink,  // a symbolic link another account made: never followed, left as it is
 };
 
 /// The largest state file there is reason to read: far more than the programs ever write. A
@@ -56,61 +57,66 @@ constexpr size_t kLargestStateFile = 64 * 1024;
 /// |names|. Only reads the folder. False when it cannot be read.
 bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names);
 
-/// Reads all of file |path| into |text|, following a symbolic link. Never waits: a pipe in the
-/// file's place is kNotAFile at once.
-FileRead ReadStateFile(const std::string& path, std::string& text);
+/// Reads all of file |path| into |text|, at most |largest| bytes (a larger file is kNotAFile),
+/// following a symbolic link of the user's own (one another account made is kOthersLink, as
+/// the kernel's protection of shared folders would have it). Never waits: a pipe in the file's
+/// place is kNotAFile at once.
+FileRead ReadStateFile(const std::string& path, std::string& text,
+                       size_t largest = kLargestStateFile);
 
-struct StateLock;
+/// Reads file |path| as ReadStateFile does, but a file larger than |limit| bytes is read up to
+/// |limit| of them, |whole| then false: a list a person wrote, read as far as it can be used.
+FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole);
 
-/// Lets the lock go, where it is held.
-void UnlockStateFile(StateLock& lock);
+/// The modification time of file |path| (following a link), in seconds since 1970-01-01 UTC,
+/// as the file system that holds it keeps it: a shared folder's server's clock. False when
+/// there is no such file.
+bool StateFileTime(const std::string& path, int64_t& seconds);
 
-/// A lock held on a state file while it is re-read and replaced. It lets go by itself when it
-/// leaves scope, on every way out of the code that took it.
-struct StateLock {
-  intptr_t handle = -1;  // the open lock file; -1 when the lock is not held
+/// Appends |text| to file |path|, made where missing (readable and writable by whoever the
+/// folder lets in: 0666 less the umask) with |first| written before it. Never follows a link in
+/// the file's place, never waits on a pipe there; synced to the disk. False when nothing could
+/// be written or only part of it.
+bool AppendToStateFile(const std::string& path, const std::string& first, const std::string& text);
 
-  StateLock() = default;
-  StateLock(const StateLock&) = delete;
-  StateLock& operator=(const StateLock&) = delete;
-  ~StateLock() { UnlockStateFile(*this); }
-};
+/// Makes file |path| holding |text|, where nothing stands at |path|: written whole under a name
+/// of its own first, synced, then given its name, never over another file (0666 less the
+/// umask). False when anything fails or |path| is taken; nothing is left behind then.
+bool CreateStateFile(const std::string& path, const std::string& text);
 
-/// Waits until no other program holds the lock on |path| (the file |path| ".lock" beside it,
-/// made where missing) and takes it. The lock file is opened without following a link, so
-/// nothing is made elsewhere; once taken, it is checked to be still the file at that path (one
-/// deleted or replaced meanwhile locks nothing), else it is taken anew. False when the folder
-/// is not there, or the lock file cannot be made or taken.
-bool LockStateFile(const std::string& path, StateLock& lock);
+/// Removes file |path| (a link itself, never what it names). False where it could not.
+bool RemoveStateFile(const std::string& path);
 
-/// Writes |text| to a new file (made afresh: whatever a crash or someone else left under its
-/// name is removed first, never written through), syncs it to the disk, and renames it over
-/// |path|. Where |path| is a symbolic link, the file it names is replaced, in that file's own
-/// folder, and the link stays. The file keeps its permission bits. True when |path| now holds
-/// |text|; on any failure the new file is removed and |path| is as it was. Call with the lock
-/// held.
-bool ReplaceStateFile(const std::string& path, const std::string& text);
+/// The file |path| names: the end of its chain of links where each link is the user's own;
+/// |path| itself where it is no link, or a link another account made (and on Windows, whose
+/// system follows a link where a file is opened).
+std::string OwnLinkTarget(const std::string& path);
 
-/// Renames |path| (whatever stands there) to the first free name |path| ".N.bad", N from 1, so
-/// that what cannot be used is kept for a person to look at, and no later mishap replaces it.
-/// Call with the lock held.
-bool SetStateFileAside(const std::string& path);
+/// A name for this run of a program that no other run, on this computer or another, chooses:
+/// the computer's name, the process and a random part, in letters, digits and '-' only (no
+/// character a file name on any system refuses, and no dot).
+std::string RunName();
 
-/// Writes |text|, what |path| held, to the first free name |path| ".N.bad", leaving |path| as
-/// it is: a copy kept before a file is rewritten without some of its lines. Call with the lock
-/// held.
-bool KeepCopyAside(const std::string& path, const std::string& text);
+/// How many copies set aside are kept per file: the newest ones.
+constexpr int kKeptAside = 3;
+
+/// Renames |path| (whatever stands there) to |path| ".N.bad", N one more than any such copy of
+/// it there is (from 1), so that what cannot be used is kept for a person to look at, and no
+/// later mishap replaces it. Of the copies of |path| only the newest kKeptAside are kept: the
+/// older are removed, and |dropped| says how many.
+bool SetStateFileAside(const std::string& path, int& dropped);
 
 /// True when anything stands at |path|: a file, a folder, a link (not followed), a pipe.
 bool StatePathTaken(const std::string& path);
 
-/// Renames |from| to |to|, over whatever file stands there. Call with the lock held.
+/// Renames |from| to |to|, over whatever file stands there.
 bool RenameStatePath(const std::string& from, const std::string& to);
 
-/// Carries file |name| over from |old_folder| into |folder| where only the old one has it: it
-/// is written into |folder| whole, then the old file is renamed with ".moved", so that it is
-/// carried once and nothing is lost if anything fails on the way. True when |name| is in
-/// |folder| afterwards or nothing needed carrying.
+/// Carries file |name| over from |old_folder| into |folder| where only the old one has it and
+/// it can be read: it is written into |folder| whole, then the old file is renamed with
+/// ".moved", so that it is carried once and nothing is lost if anything fails on the way (a
+/// file that cannot be read yet is carried by a later run). True when |name| is in |folder|
+/// afterwards or nothing needed carrying.
 bool CarryOver(const UserFolder& old_folder, const UserFolder& folder, const std::string& name);
 
 #endif  // STORE_STATE_FILE_H_

@@ -5,9 +5,10 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include "console/system_posix.h"
 
@@ -50,28 +51,21 @@ bool WriteAll(int fd, const std::string& text) {
   return true;
 }
 
-// The file |path| names at the end of its chain of symbolic links (the path itself where it
-// is none); empty for a chain too long or broken by a read error.
-std::string FollowLinks(std::string path) {
-  for (int links = 0; links < 40; ++links) {
-    struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-      return path;
-    char target[PATH_MAX];
-    ssize_t length = readlink(path.c_str(), target, sizeof target);
-    if (length <= 0 || static_cast<size_t>(length) >= sizeof target)
-      return std::string();
-    std::string named(target, static_cast<size_t>(length));
-    path = named[0] == '/' ? named : DirectoryOf(path) + "/" + named;
-  }
-  return std::string();
+// True when |path| is a symbolic link made by another account: never followed, as the kernel's
+// protected_symlinks does in a sticky folder, so that nobody can make a program write or read
+// through a link planted in a shared folder.
+bool OthersLink(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && info.st_uid != geteuid();
 }
 
-// True when |fd| is still the file at |path|: not deleted, nor replaced by another.
-bool StillThere(int fd, const std::string& path) {
-  struct stat held, there;
-  return fstat(fd, &held) == 0 && lstat(path.c_str(), &there) == 0 && held.st_dev == there.st_dev &&
-         held.st_ino == there.st_ino;
+// Syncs the folder of |path|, so that a name just made in it reaches the disk.
+void SyncFolderOf(const std::string& path) {
+  int dir = open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    fsync(dir);
+    close(dir);
+  }
 }
 
 }  // namespace
@@ -124,9 +118,11 @@ bool FileNamesInFolder(const std::string& path, std::vector<std::string>& names)
   return true;
 }
 
-FileRead ReadStateFile(const std::string& path, std::string& text) {
+FileRead ReadStateFile(const std::string& path, std::string& text, size_t largest) {
   text.clear();
   // Without waiting, so that a pipe put in the file's place cannot hold the round up.
+  if (OthersLink(path))
+    return FileRead::kOthersLink;
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR)
@@ -142,7 +138,7 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
     close(fd);
     return FileRead::kUnreadable;
   }
-  if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > kLargestStateFile) {
+  if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > largest) {
     close(fd);
     return FileRead::kNotAFile;
   }
@@ -156,7 +152,7 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
     if (got == 0)
       break;
     text.append(buffer, static_cast<size_t>(got));
-    if (text.size() > kLargestStateFile) {  // grown since it was looked at
+    if (text.size() > largest) {  // grown since it was looked at
       close(fd);
       return FileRead::kNotAFile;
     }
@@ -165,64 +161,138 @@ FileRead ReadStateFile(const std::string& path, std::string& text) {
   return FileRead::kRead;
 }
 
-bool LockStateFile(const std::string& path, StateLock& lock) {
-  std::string lock_path = path + ".lock";
-  // A lock file deleted or replaced while this program waited for it locks nothing: another
-  // program may have made a new one and locked that. Taken anew then, a few times at most.
-  for (int tries = 0; tries < 100; ++tries) {
-    // O_NOFOLLOW: a link in the lock file's place, even one pointing nowhere, makes nothing.
-    int fd = open(lock_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-      return false;
-    // flock waits for a holder in another program; the lock goes with the descriptor, so a
-    // program that ends in any way lets it go.
-    if (RetryOnInterrupt([&] { return flock(fd, LOCK_EX); }) != 0) {
-      close(fd);
-      return false;
-    }
-    if (StillThere(fd, lock_path)) {
-      lock.handle = fd;
-      return true;
-    }
-    close(fd);
+FileRead ReadFileStart(const std::string& path, size_t limit, std::string& text, bool& whole) {
+  text.clear();
+  whole = true;
+  if (OthersLink(path))
+    return FileRead::kOthersLink;
+  // Without waiting, as ReadStateFile: a pipe in the file's place is no file.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR)
+      return FileRead::kMissing;
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) ? FileRead::kNotAFile
+                                                                    : FileRead::kUnreadable;
   }
-  return false;
+  struct stat info;
+  if (fstat(fd, &info) != 0) {
+    close(fd);
+    return FileRead::kUnreadable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    close(fd);
+    return FileRead::kNotAFile;
+  }
+  char buffer[4096];
+  while (text.size() <= limit) {
+    ssize_t got = RetryOnInterrupt([&] { return read(fd, buffer, sizeof buffer); });
+    if (got < 0) {
+      close(fd);
+      return FileRead::kUnreadable;
+    }
+    if (got == 0)
+      break;
+    text.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  if (text.size() > limit) {
+    text.resize(limit);
+    whole = false;
+  }
+  return FileRead::kRead;
 }
 
-void UnlockStateFile(StateLock& lock) {
-  if (lock.handle >= 0)
-    close(static_cast<int>(lock.handle));
-  lock.handle = -1;
-}
-
-bool ReplaceStateFile(const std::string& path, const std::string& text) {
-  std::string target = FollowLinks(path);
-  if (target.empty())
+bool StateFileTime(const std::string& path, int64_t& seconds) {
+  struct stat info;
+  if (OthersLink(path) || stat(path.c_str(), &info) != 0)
     return false;
-  std::string fresh = target + ".new";
-  // Made afresh, never opened through what is there already: a link would have its target
-  // overwritten, a pipe would hold the round (and the lock) for ever.
-  unlink(fresh.c_str());
-  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  seconds = static_cast<int64_t>(info.st_mtime);
+  return true;
+}
+
+bool AppendToStateFile(const std::string& path, const std::string& first, const std::string& text) {
+  // Made afresh where missing, so that |first| opens it; never through a link or into a pipe.
+  const int flags = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  bool made = true;
+  int fd = open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+  if (fd < 0 && errno == EEXIST) {
+    made = false;
+    fd = open(path.c_str(), flags);
+  }
   if (fd < 0)
     return false;
-  // The file replaced keeps the permission bits it had (one a parent made readable to the
-  // family, say).
-  struct stat old;
-  bool written = (stat(target.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0) &&
-                 WriteAll(fd, text) && fsync(fd) == 0;
+  struct stat info;
+  bool written = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                 WriteAll(fd, made ? first + text : text) && fsync(fd) == 0;
   written = close(fd) == 0 && written;
-  if (!written || rename(fresh.c_str(), target.c_str()) != 0) {
-    unlink(fresh.c_str());
+  if (made && written)
+    SyncFolderOf(path);
+  return written;
+}
+
+bool CreateStateFile(const std::string& path, const std::string& text) {
+  std::string fresh = path + "." + RunName() + ".new";
+  int fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0)
     return false;
+  bool written = WriteAll(fd, text) && fsync(fd) == 0;
+  written = close(fd) == 0 && written;
+  // link() gives the name only where it is free; a file system without hard links (a share
+  // from Windows) has it renamed once nothing stands there.
+  bool named =
+      written &&
+      (link(fresh.c_str(), path.c_str()) == 0 ||
+       (errno != EEXIST && !StatePathTaken(path) && rename(fresh.c_str(), path.c_str()) == 0));
+  unlink(fresh.c_str());
+  if (named)
+    SyncFolderOf(path);
+  return named;
+}
+
+bool RemoveStateFile(const std::string& path) {
+  return unlink(path.c_str()) == 0;
+}
+
+std::string OwnLinkTarget(const std::string& path) {
+  std::string target = path;
+  for (int links = 0; links < 40 && !OthersLink(target); ++links) {
+    struct stat info;
+    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+      return target;
+    char named[PATH_MAX];
+    ssize_t length = readlink(target.c_str(), named, sizeof named);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof named)
+      return path;
+    std::string next(named, static_cast<size_t>(length));
+    target = next[0] == '/' ? next : DirectoryOf(target) + "/" + next;
   }
-  // The rename itself reaches the disk with the directory.
-  int dir = open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    fsync(dir);
-    close(dir);
+  return path;
+}
+
+std::string RunName() {
+  char host[256] = "";
+  gethostname(host, sizeof host - 1);
+  std::string name;
+  for (const char* c = host; *c && name.size() < 32; ++c) {
+    bool plain = (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') || (*c >= '0' && *c <= '9');
+    name += plain ? *c : '-';
   }
-  return true;
+  unsigned char random[8] = {};
+  int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    if (read(fd, random, sizeof random) != static_cast<ssize_t>(sizeof random))
+      random[0] ^= static_cast<unsigned char>(getpid());
+    close(fd);
+  }
+  char rest[64];
+  std::snprintf(rest, sizeof rest, "-%ld-", static_cast<long>(getpid()));
+  name += rest;
+  for (unsigned char byte : random) {
+    std::snprintf(rest, sizeof rest, "%02x", byte);
+    name += rest;
+  }
+  return name;
 }
 
 bool StatePathTaken(const std::string& path) {

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "console/testing/cp852.h"
+#include "practice/memory.h"
+#include "practice/memory_log.h"
 #include "tests/e2e.h"
 
 namespace {
@@ -237,6 +239,54 @@ TEST(ReportThroughAPipe, OneLearnersGridAsVekDrawsIt) {
   }
 }
 
+TEST(ReportThroughAPipe, TheListsFaultsOnTopAndWhoLeftTheClassBelowIt) {
+  // The list rewritten in an old editor (Windows-1250): Ala in capitals, Zosia twice, Łucja
+  // gone. Ala keeps her row; Łucja's memory shows below the class, not in anybody's row.
+  Klasa klasa = NewKlasa();
+  WriteFile(klasa.dir + "/uczniowie.txt", "ALA\r\nZosia\r\nzosia\r\n");
+  Finished run = Report({klasa.named});
+  EXPECT_TRUE(ExitedWithZero(run.status));
+  EXPECT_EQ(run.output,
+            AsShown(Screen(" POSTĘPY KLASY, 09.12.2026\n"
+                   " Folder: " +
+                   klasa.named +
+                   "\n\n"
+                   " uczniowie.txt, wiersz 3: \"zosia\" powtarza imię z wiersza 2 (\"Zosia\"); "
+                   "pominięte.\n\n"
+                   " uczeń                     umie  pudełko 1  nie padło    ostatnio\n"
+                   " ALA                          2          2         96  09.12.2026\n"
+                   " Zosia                        0          0        100       nigdy  !\n"
+                   " Nie ma ich na liście uczniów:\n"
+                   " Łucja                        1          1         97  01.12.2026  !\n"
+                   "\n"
+                   " ! nie ćwiczy od 7 dni lub dłużej\n"
+                   " umie: działania w pudełku 3 lub wyższym, ze 100 do 10 x 10\n"
+                   "\n"
+                   " Postępów w czasie jeszcze nie widać: pliki nie mają historii odpowiedzi.\n"
+                   "\n"
+                   " Pominięty plik, którego nie da się przeczytać: practice-Ewa.txt\n"
+                   "\n"
+                   " Najsłabsze działania klasy:\n"
+                   "  działanie  pudełko 1  średnio           działanie  pudełko 1  średnio\n"
+                   "     7 x 8           2      1,0              9 x 9           0      4,0\n"
+                   "     6 x 7           1      1,5              2 x 2           0      5,0\n"
+                   "     3 x 4           0      3,0\n")));
+
+  // One learner by the start of the name, typed without Polish letters.
+  Finished lucja = Report({klasa.named, "luc"});
+  EXPECT_TRUE(ExitedWithZero(lucja.status));
+  // A part of the report as it shows, without the byte order mark that starts it on Windows.
+  auto part = [](const std::string& text) {
+    return AsShown(Screen(text)).substr(ThroughRunner() ? 3 : 0);
+  };
+  EXPECT_EQ(lucja.output.find(AsShown(Screen(" POSTĘPY UCZNIA, 09.12.2026\n\n uczeń "))), 0u)
+      << lucja.output;
+  EXPECT_NE(lucja.output.find(part(" Nie ma ich na liście uczniów:\n Łucja  ")),
+            std::string::npos);
+  Finished ala = Report({klasa.named, "a"});
+  EXPECT_NE(ala.output.find(part("\n ALA    ")), std::string::npos) << ala.output;
+}
+
 TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
   if (ThroughRunner())
     GTEST_SKIP() << "a pseudo-terminal is this system's";
@@ -253,6 +303,18 @@ TEST(ReportOnATerminal, ShowsTheReportInTheTerminalsCharacterSet) {
             std::string::npos)
       << screen;
   EXPECT_NE(screen.find("     7 x 8           2      1,0"), std::string::npos) << screen;
+
+  // Names beyond code page 852 as written, on a UTF-8 terminal.
+  WriteFile(klasa.dir + "/uczniowie.txt", "Мария\nΣοφία\n");
+  PtyChild again =
+      StartOnPty(MakeLaunch(argv, TestEnvironment({kToday, "TERM=xterm", "LC_ALL=C.UTF-8"})));
+  screen.clear();
+  EXPECT_EQ(WaitForExit(again, screen), 0);
+  ClosePty(again);
+  EXPECT_NE(screen.find(" Мария                        0          0        100       nigdy  !"),
+            std::string::npos)
+      << screen;
+  EXPECT_NE(screen.find(" Σοφία "), std::string::npos) << screen;
 }
 
 TEST(ReportOnATerminal, ALongerReportThanTheWindowGoesThroughThePager) {
@@ -299,4 +361,68 @@ TEST(ReportOnATerminal, ALongerReportThanTheWindowGoesThroughThePager) {
         << "the whole report";
     ClosePty(child);
   }
+}
+
+TEST(ReportThroughAPipe, TheWeeksProgressFromTheLearnersLogs) {
+  // Ala's answers as her runs logged them: 2 x 2 right and quick on three days (known from
+  // 20785 on), 3 x 4 on two (known from 20792), 7 x 8 wrong on 20790 and slow on 20793. Ola is
+  // only on the list.
+  std::string dir = TemporaryDirectory();
+  // The report's text as it comes through the pipe, without the mark a Windows file begins with.
+  auto shown = [](const std::string& text) {
+    return AsShown(Screen(text)).substr(ThroughRunner() ? 3 : 0);
+  };
+  WriteFile(dir + "/uczniowie.txt", "Ala\nOla\n");
+  const struct {
+    int32_t day;
+    Question fact;
+    Outcome outcome;
+  } kAnswers[] = {{20780, {2, 2}, Outcome::kRight}, {20785, {2, 2}, Outcome::kRight},
+                  {20789, {3, 4}, Outcome::kRight}, {20790, {7, 8}, Outcome::kMissed},
+                  {20792, {2, 2}, Outcome::kRight}, {20792, {3, 4}, Outcome::kRight},
+                  {20793, {7, 8}, Outcome::kSlow}};
+  std::string log = LogHeader("e2e-1");
+  int64_t seq = 0;
+  for (const auto& answer : kAnswers)
+    log += LogLine(LoggedAnswer{++seq, int64_t{answer.day} * 86400 + seq, answer.day,
+                                MemoryIndex(answer.fact), answer.outcome});
+  WriteFile(dir + "/practice-Ala.txt.e2e-1.log", log + LogEnd());
+  std::string named = dir;
+  if (ThroughRunner()) {
+    named = "Z:" + dir;
+    for (char& c : named)
+      c = c == '/' ? '\\' : c;
+  }
+  const struct {
+    std::vector<std::string> options;
+    std::string week;
+  } kWeeks[] = {
+      {{},
+       " Tydzień 03.12.2026 - 09.12.2026:\n"
+       " uczeń             umie  zmiana  odpowiedzi  dni  nie idzie\n"
+       " Ala                  2      +1           4    3  7×8\n"},
+      {{"--od", "26.11.2026"},
+       " Tydzień 26.11.2026 - 02.12.2026:\n"
+       " uczeń             umie  zmiana  odpowiedzi  dni  nie idzie\n"
+       " Ala                  1      +1           2    2\n"},
+  };
+  for (const auto& c : kWeeks) {
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(named);
+    Finished run = Report(arguments);
+    EXPECT_TRUE(ExitedWithZero(run.status));
+    EXPECT_NE(run.output.find(shown(c.week + " Ola               brak historii\n")),
+              std::string::npos)
+        << run.output;
+  }
+  Finished run = Report({named});
+  EXPECT_NE(run.output.find(shown(" Ile działań umie cała klasa, tydzień po tygodniu:\n"
+                                   "   25.11  02.12  09.12\n"
+                                   "       0      1      2\n")),
+            std::string::npos)
+      << run.output;
+  Finished csv = Report({"--csv", named});
+  EXPECT_NE(csv.output.find("\r\nAla;2;1;97;2026-12-06;nie;2026-12-03;2026-12-09;2;1;1;4;3;7×8\r\n"),
+            std::string::npos)
+      << csv.output;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -51,6 +52,14 @@ std::string Colours(const std::string& screen, const std::string& grey = kPlainG
     } else if (!red.empty() && screen.compare(at, red.size(), red) == 0) {
       colours += 'R';
       at += red.size();
+    } else if (screen.compare(at, 7, "\033[22;0t") == 0 ||
+               screen.compare(at, 7, "\033[23;0t") == 0) {
+      colours += 'T';  // the window's title saved or given back
+      at += 7;
+    } else if (screen.compare(at, 4, "\033]2;") == 0 &&
+               screen.find('\a', at) != std::string::npos) {
+      colours += 'T';  // the window named
+      at = screen.find('\a', at) + 1;
     } else {
       if (screen[at] == '\033')
         colours += '?';
@@ -227,7 +236,9 @@ TEST(ProgramsOnATerminal, ShowUtf8TextAndColourTheWholeScreenAfterEachAnswer) {
   EXPECT_NE(screen.find(std::string(kUtf8Block) + kUtf8Block), std::string::npos);
   EXPECT_NE(screen.find("wersja 2.0/qor"), std::string::npos);
   EXPECT_TRUE(IsValidUtf8(screen)) << "no code page 852 byte reaches a UTF-8 terminal";
-  EXPECT_EQ(Colours(screen), "GRGGG") << "grey after each right answer, red after the wrong one";
+  EXPECT_EQ(Colours(screen), "TTGRGGG")
+      << "named, then grey after each right answer, red after the "
+         "wrong one";
   EXPECT_LT(screen.find(kPlainRed), screen.find("Wcale nie"));
 
   ASSERT_TRUE(WaitForRawMode(child)) << "waits for a key after the closing screen";
@@ -250,22 +261,33 @@ TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
     std::vector<std::string> env;
     const char* grey;  // empty with red: no colour at all
     const char* red;
+    bool screen_title = false;  // the window's title passed through GNU screen
+    bool no_title = false;
   } kCases[] = {
       {"xterm", {"TERM=xterm-256color"}, kPlainGrey, kPlainRed},
       {"TERM=screen alone, as over ssh", {"TERM=screen"}, kPlainGrey, kPlainRed},
       {"tmux", {"TERM=tmux-256color", kTmux}, kPlainGrey, kPlainRed},
       {"tmux with TERM=screen", {"TERM=screen", kTmux}, kPlainGrey, kPlainRed},
-      {"GNU screen", {"TERM=screen", kScreen}, kScreenGrey, kScreenRed},
-      {"the Linux console", {"TERM=linux"}, kLinuxGrey, kLinuxRed},
+      {"GNU screen", {"TERM=screen", kScreen}, kScreenGrey, kScreenRed, true},
+      {"the Linux console", {"TERM=linux"}, kLinuxGrey, kLinuxRed, false, true},
       {"tmux inside GNU screen", {"TERM=screen", kScreen, kTmux}, kPlainGrey, kPlainRed},
       {"tmux on the Linux console", {"TERM=linux", kTmux}, kPlainGrey, kPlainRed},
-      {"GNU screen on the Linux console", {"TERM=linux", kScreen}, kScreenGrey, kScreenRed},
+      {"GNU screen on the Linux console", {"TERM=linux", kScreen}, kScreenGrey, kScreenRed, true},
       {"Tilix", {"TERM=xterm-256color", kTilix, kVte}, kTilixOwn, kTilixRed},
       {"tmux in Tilix", {"TERM=tmux-256color", kTilix, kVte, kTmux}, kPlainGrey, kPlainRed},
-      {"GNU screen in Tilix", {"TERM=screen", kTilix, kScreen}, kScreenTilixOwn, kScreenTilixRed},
-      {"NO_COLOR on xterm", {"TERM=xterm-256color", "NO_COLOR=1"}, "", ""},
-      {"NO_COLOR in tmux in Tilix", {"TERM=tmux-256color", kTilix, kTmux, "NO_COLOR=yes"}, "", ""},
-      {"NO_COLOR on the Linux console", {"TERM=linux", "NO_COLOR=1"}, "", ""},
+      {"GNU screen in Tilix",
+       {"TERM=screen", kTilix, kScreen},
+       kScreenTilixOwn,
+       kScreenTilixRed,
+       true},
+      {"NO_COLOR on xterm", {"TERM=xterm-256color", "NO_COLOR=1"}, "", "", false, true},
+      {"NO_COLOR in tmux in Tilix",
+       {"TERM=tmux-256color", kTilix, kTmux, "NO_COLOR=yes"},
+       "",
+       "",
+       false,
+       true},
+      {"NO_COLOR on the Linux console", {"TERM=linux", "NO_COLOR=1"}, "", "", false, true},
       {"NO_COLOR empty, as if unset", {"TERM=xterm-256color", "NO_COLOR="}, kPlainGrey, kPlainRed},
   };
   for (const auto& c : kCases) {
@@ -277,6 +299,20 @@ TEST(ProgramsOnATerminal, SetTheColoursAsEachKindOfTerminalTakesThem) {
     Type(child, "x");
     EXPECT_TRUE(ExitedWithZero(WaitForExit(child, screen))) << c.terminal;
     ClosePty(child);
+    // The window named first, its own title saved on the terminal's stack and popped at the end.
+    const std::string wrap = c.screen_title ? "\033P" : "", unwrap = c.screen_title ? "\033\\" : "";
+    const std::string name = wrap + "\033[22;0t" + unwrap + wrap +
+                             "\033]2;Tabliczka mno\xC5\xBC"
+                             "enia \xE2\x80\x93 qor\a" +
+                             unwrap;
+    const std::string back = wrap + "\033[23;0t" + unwrap;
+    if (!c.no_title) {
+      EXPECT_EQ(screen.compare(0, name.size(), name), 0) << c.terminal << "\n" << screen;
+      EXPECT_TRUE(screen.size() > back.size() &&
+                  screen.compare(screen.size() - back.size(), back.size(), back) == 0)
+          << c.terminal;
+      screen = screen.substr(name.size(), screen.size() - name.size() - back.size());
+    }
     std::string text;
     // Grey after each right answer, red after the wrong one; nothing at all under NO_COLOR.
     std::string expected = *c.grey ? "GRGGG" : "";
@@ -300,7 +336,8 @@ TEST(ProgramsOnATerminal, TransliterateToAsciiInTheCLocale) {
   EXPECT_NE(screen.find("  ##  ##   ####   ##  ##  ##  ######   #####"), std::string::npos)
       << "blocks are drawn as #, so the art keeps its shape";
   EXPECT_TRUE(AllAscii(screen));
-  EXPECT_EQ(Colours(screen), "GRGGG");
+  EXPECT_EQ(Colours(screen), "TTGRGGGT") << "named in ASCII, given its title back at the end";
+  EXPECT_NE(screen.find("\033]2;Tabliczka mnozenia - qor\a"), std::string::npos);
 }
 
 TEST(ProgramsOnATerminal, DrawNoEscapesOnADumbTerminal) {
@@ -571,6 +608,41 @@ TEST(ProgramsOnATerminal, EndWhenTheTerminalHangsUpThoughSighupIsIgnored) {
   ClosePty(child);
 }
 
+TEST(ProgramsOnATerminal, AClassListThatCannotBeUsedWaitsForAKeyAndNamesShowAsWritten) {
+  if (ThroughRunner())
+    GTEST_SKIP() << "a pseudo-terminal shows nothing of another system\'s console";
+  // A folder where the list should be: said, with what to mend, and a key waited for before
+  // the round goes on.
+  std::string broken = TemporaryDirectory();
+  ASSERT_EQ(mkdir((broken + "/uczniowie.txt").c_str(), 0700), 0);
+  PtyChild child = StartOnPty(
+      OnTerminal("vek_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8", "TABLICZKA_DIR=" + broken}));
+  std::string screen;
+  ASSERT_TRUE(ReadScreenUntil(child, "Naciśnij dowolny klawisz.", screen)) << screen;
+  EXPECT_NE(screen.find(" Lista uczniów nie jest używana"), std::string::npos) << screen;
+  ASSERT_TRUE(WaitForRawMode(child));
+  EXPECT_TRUE(StillRunning(child, 300)) << "the child sees it and calls the teacher";
+  EXPECT_EQ(screen.find("Ile chcesz"), std::string::npos);
+  Type(child, "x");
+  EXPECT_TRUE(ReadScreenUntil(child, "Ile chcesz pytań ? ", screen)) << screen;
+  HangUp(child);
+  ClosePty(child);
+
+  // Cyrillic and Greek names on a UTF-8 terminal, as the list writes them.
+  std::string klasa = TemporaryDirectory();
+  WriteFile(klasa + "/uczniowie.txt", "Мария\nΣοφία\nŻółw\n");
+  PtyChild named = StartOnPty(
+      OnTerminal("vek_fixed_clock", {"TERM=xterm", "LC_ALL=C.UTF-8", "TABLICZKA_DIR=" + klasa}));
+  screen.clear();
+  ASSERT_TRUE(ReadScreenUntil(named, "Twój numer ? ", screen)) << screen;
+  for (const char* row : {"1. Мария\r", "2. Σοφία\r", "3. Żółw\r"})
+    EXPECT_NE(screen.find(row), std::string::npos) << row << screen;
+  Type(named, "σο\n");  // typed in Greek
+  EXPECT_TRUE(ReadScreenUntil(named, "Cześć, Σοφία !", screen)) << screen;
+  HangUp(named);
+  ClosePty(named);
+}
+
 TEST(ScreensAt80x24, ShowTheWholeEndOfARound) {
   // program, round shape (questions, every other one missed once before it is right where
   // |missed|, the others slow where |slow|); the screen must show at once, when the closing
@@ -704,9 +776,11 @@ TEST(ScreensAt80x24, TheQuizAsksFor25RowsAndKeepsTheLastCorrectionOnTheTopRow) {
     EXPECT_EQ(rows[13], "                   ██  ██   ████   ██  ██  ██  ██████   █████") << c.kind;
     Type(child, "x");
     EXPECT_EQ(WaitForExit(child, screen), 0) << c.kind;
-    // The pseudo-terminal does not resize: the size it had is asked for again at the end.
+    // The pseudo-terminal does not resize: the size it had is asked for again at the end, then
+    // the window's own title is given back.
     EXPECT_EQ(screen.find("\033[8;25;80t") == 0, c.asks) << c.kind;
-    EXPECT_EQ(screen.size() >= 10 && screen.compare(screen.size() - 10, 10, "\033[8;24;80t") == 0,
+    EXPECT_EQ(screen.size() >= 17 &&
+                  screen.compare(screen.size() - 17, 17, "\033[8;24;80t\033[23;0t") == 0,
               c.asks)
         << c.kind;
     ClosePty(child);

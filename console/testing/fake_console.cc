@@ -19,6 +19,7 @@ struct FakeConsole {
   int64_t wall_clock = 0;
   std::vector<int64_t> monotonic;
   size_t monotonic_reads = 0;
+  bool utf8 = false;
 };
 
 FakeConsole& Fake() {
@@ -73,6 +74,14 @@ void WriteUnconverted(const char* bytes, size_t size) {
 
 void FlushOutput() {
   Fake().flushes.push_back(Fake().output.size());
+}
+
+void FakeConsoleSetUtf8(bool utf8) {
+  Fake().utf8 = utf8;
+}
+
+bool OutputShowsUtf8() {
+  return Fake().utf8;
 }
 
 TerminalKind OutputTerminal() {

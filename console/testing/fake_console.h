@@ -33,4 +33,7 @@ int FakeConsoleClockReads();
 /// counted among the reads.
 void FakeConsoleSetWallClock(int64_t seconds);
 
+/// Makes the output a terminal that shows UTF-8 (|utf8|) or not, as after a reset.
+void FakeConsoleSetUtf8(bool utf8);
+
 #endif  // CONSOLE_TESTING_FAKE_CONSOLE_H_
