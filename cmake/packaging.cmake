@@ -84,17 +84,22 @@ install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_
 # its full path, written as it is installed, so it works from whatever prefix the desktop reads
 # entries from (~/.local too), whether or not the programs' folder is on the desktop's PATH.
 # A path with a space or another character the entry's Exec key reserves goes in quotes, with
-# `"`, `$`, `` ` `` and `\` escaped, each escape written twice, as a string value's are.
+# `"`, `$`, `` ` `` and `\` escaped, each escape written twice, as a string value's are. Its
+# actions (the desktop's right-click menu) start vek by its full path the same way, for practice
+# of multiplication and of division.
 set(desktop_entry_code [[
-  set(TRIVELANKO "${CMAKE_INSTALL_PREFIX}/@TABLICZKA_INSTALL_PROGRAMDIR@/trivelanko")
-  string(REPLACE "%" "%%" TRIVELANKO "${TRIVELANKO}")
-  if(TRIVELANKO MATCHES "[ \t\n\"'\\\\<>~|&;$*?#()`]")
-    string(REPLACE "\\" "\\\\\\\\" TRIVELANKO "${TRIVELANKO}")
-    foreach(reserved "\"" "`" "$")
-      string(REPLACE "${reserved}" "\\\\${reserved}" TRIVELANKO "${TRIVELANKO}")
-    endforeach()
-    set(TRIVELANKO "\"${TRIVELANKO}\"")
-  endif()
+  foreach(program trivelanko vek)
+    string(TOUPPER ${program} PROGRAM)
+    set(${PROGRAM} "${CMAKE_INSTALL_PREFIX}/@TABLICZKA_INSTALL_PROGRAMDIR@/${program}")
+    string(REPLACE "%" "%%" ${PROGRAM} "${${PROGRAM}}")
+    if(${PROGRAM} MATCHES "[ \t\n\"'\\\\<>~|&;$*?#()`]")
+      string(REPLACE "\\" "\\\\\\\\" ${PROGRAM} "${${PROGRAM}}")
+      foreach(reserved "\"" "`" "$")
+        string(REPLACE "${reserved}" "\\\\${reserved}" ${PROGRAM} "${${PROGRAM}}")
+      endforeach()
+      set(${PROGRAM} "\"${${PROGRAM}}\"")
+    endif()
+  endforeach()
   set(entry "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications")
   set(entry "${entry}/@TABLICZKA_APP_ID@.desktop")
   message(STATUS "Installing: ${entry}")

@@ -6,21 +6,27 @@
 
 #include "quiz/generator.h"
 
-Deck NewDeck(int32_t range) {
+Deck NewDeck(int32_t range, Kinds kinds) {
   Deck deck{};
   deck.range = range;
-  deck.size = range * range;
+  deck.size = 0;
   deck.next = 0;
-  for (int32_t k = 0; k < deck.size; ++k)
-    deck.cards[k] = k;
+  for (int32_t kind = 0; kind < kFactKinds; ++kind) {
+    if ((kinds & KindBit(static_cast<FactKind>(kind))) == 0)
+      continue;
+    for (int32_t k = 0; k < range * range; ++k)
+      deck.cards[deck.size++] = kind * range * range + k;
+  }
   return deck;
 }
 
 void KeepTables(Deck& deck, Tables tables) {
   int32_t kept = 0;
   for (int32_t i = 0; i < deck.size; ++i) {
-    Question fact = FactOfIndex(deck.cards[i], deck.range);
-    if ((tables & (TableBit(fact.a) | TableBit(fact.b))) != 0)
+    Fact fact = FactOfIndex(deck.cards[i], deck.range);
+    Tables of =
+        fact.kind == FactKind::kDivision ? TableBit(fact.a) : TableBit(fact.a) | TableBit(fact.b);
+    if ((tables & of) != 0)
       deck.cards[kept++] = deck.cards[i];
   }
   deck.size = kept;
@@ -42,11 +48,11 @@ int32_t RoomForNewFacts(int32_t questions) {
 void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today, int32_t questions) {
   std::vector<int32_t> due, fresh, rest;
   for (int32_t i = 0; i < deck.size; ++i) {
-    FactMemory fact = memory.facts[MemoryIndex(FactOfIndex(deck.cards[i], deck.range))];
+    FactMemory fact = memory.facts[SlotOfFact(FactOfIndex(deck.cards[i], deck.range))];
     (fact.box == 0 ? fresh : IsDue(fact, today) ? due : rest).push_back(deck.cards[i]);
   }
   auto key = [&](int32_t card) {
-    FactMemory fact = memory.facts[MemoryIndex(FactOfIndex(card, deck.range))];
+    FactMemory fact = memory.facts[SlotOfFact(FactOfIndex(card, deck.range))];
     return std::make_pair(fact.box, fact.day);
   };
   std::stable_sort(due.begin(), due.end(), [&](int32_t x, int32_t y) { return key(x) < key(y); });
@@ -63,12 +69,14 @@ void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today, int32_t q
   deck.next = 0;
 }
 
-Question DealQuestion(Deck& deck) {
+Fact DealFact(Deck& deck) {
   if (deck.next == deck.size)
     ShuffleDeck(deck);
   return FactOfIndex(deck.cards[deck.next++], deck.range);
 }
 
-Question FactOfIndex(int32_t index, int32_t range) {
-  return Question{index / range + 1, index % range + 1};
+Fact FactOfIndex(int32_t index, int32_t range) {
+  int32_t within = index % (range * range);
+  return Fact{static_cast<FactKind>(index / (range * range)), within / range + 1,
+              within % range + 1};
 }

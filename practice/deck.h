@@ -13,24 +13,27 @@
 /// The largest range a deck holds every fact of: every fact practice remembers.
 constexpr int32_t kMaxDeckRange = kFactRange;
 
-/// Every fact a x b with factors from 1 to |range|, as indices (a - 1) * range + (b - 1).
+/// Every fact of the kinds a round asks with numbers from 1 to |range|, as indices kind *
+/// range * range + (a - 1) * range + (b - 1): multiplication's a x b first, as they always were.
 struct Deck {
   int32_t range;
-  int32_t size;                                              // range * range
-  int32_t next;                                              // the card dealt next
-  std::array<int32_t, kMaxDeckRange * kMaxDeckRange> cards;  // the first |size| are used
+  int32_t size;  // range * range for each kind
+  int32_t next;  // the card dealt next
+  std::array<int32_t, kFactKinds * kMaxDeckRange * kMaxDeckRange> cards;  // the first |size|
 };
 
-/// The tables a round asks, one bit each: TableBit(t) for the table of t, the facts with t as
-/// either factor (7 x 3 and 3 x 7 both belong to the table of 7).
+/// The tables a round asks, one bit each: TableBit(t) for the table of t, the multiplications
+/// with t as either factor (7 x 3 and 3 x 7 both belong to the table of 7) and the divisions
+/// by t (21 : 7, not 21 : 3).
 using Tables = uint32_t;
 constexpr Tables TableBit(int32_t table) {
   return Tables{1} << table;
 }
 constexpr Tables kEveryTable = ~Tables{0};
 
-/// The deck for |range| (1 to kMaxDeckRange) in index order, none dealt yet.
-Deck NewDeck(int32_t range);
+/// The deck of the facts of |kinds| for |range| (1 to kMaxDeckRange) in index order, none dealt
+/// yet.
+Deck NewDeck(int32_t range, Kinds kinds = KindBit(FactKind::kMultiplication));
 
 /// Leaves in the deck only the facts of |tables|, in the order they had; with kEveryTable,
 /// every fact. Dealing starts again at the first card.
@@ -55,10 +58,10 @@ int32_t RoomForNewFacts(int32_t questions);
 /// Dealing starts again at the first card.
 void PutDueFactsFirst(Deck& deck, const Memory& memory, int32_t today, int32_t questions);
 
-/// The next card's question; once every card has been dealt, the deck is shuffled again first.
-Question DealQuestion(Deck& deck);
+/// The next card's fact; once every card has been dealt, the deck is shuffled again first.
+Fact DealFact(Deck& deck);
 
 /// The fact that card |index| stands for in a deck of |range|.
-Question FactOfIndex(int32_t index, int32_t range);
+Fact FactOfIndex(int32_t index, int32_t range);
 
 #endif  // PRACTICE_DECK_H_

@@ -16,7 +16,7 @@ namespace {
 std::vector<int32_t> DealIndices(Deck& deck, int count) {
   std::vector<int32_t> indices;
   for (int i = 0; i < count; ++i) {
-    Question q = DealQuestion(deck);
+    Fact q = DealFact(deck);
     indices.push_back((q.a - 1) * deck.range + (q.b - 1));
   }
   return indices;
@@ -56,7 +56,7 @@ TEST(Deck, EveryDealHoldsEveryFactOnce) {
     for (int round = 0; round < 3; ++round) {
       std::set<std::pair<int32_t, int32_t>> facts;
       for (int32_t i = 0; i < range * range; ++i) {
-        Question q = DealQuestion(deck);
+        Fact q = DealFact(deck);
         ASSERT_TRUE(q.a >= 1 && q.a <= range && q.b >= 1 && q.b <= range);
         facts.insert({q.a, q.b});
       }
@@ -68,11 +68,11 @@ TEST(Deck, EveryDealHoldsEveryFactOnce) {
 
 TEST(Deck, IndexOrderBeforeShuffling) {
   Deck deck = NewDeck(10);
-  Question first = DealQuestion(deck);
-  Question second = DealQuestion(deck);
+  Fact first = DealFact(deck);
+  Fact second = DealFact(deck);
   EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(1, 1));
   EXPECT_EQ(std::make_pair(second.a, second.b), std::make_pair(1, 2));
-  Question fact = FactOfIndex(37, 10);
+  Fact fact = FactOfIndex(37, 10);
   EXPECT_EQ(std::make_pair(fact.a, fact.b), std::make_pair(4, 8));
 }
 
@@ -94,7 +94,7 @@ TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
   SeedGenerator(0);
   Deck deck = NewDeck(5);
   ShuffleDeck(deck);
-  DealQuestion(deck);
+  DealFact(deck);
   // A round longer than the deck: every due fact first, then the new ones, then the rest.
   PutDueFactsFirst(deck, memory, 10, 100);
   EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 1, 6,  10, 7,  23, 22, 0,  18, 19, 2,
@@ -103,7 +103,7 @@ TEST(DeckWithMemory, DueFactsFirstByBoxThenLongestWaitingThenDeckOrder) {
   PutDueFactsFirst(deck, memory, 10, 5);
   EXPECT_EQ(Cards(deck), (std::vector<int32_t>{16, 8, 20, 10, 7,  1,  6,  23, 22, 0,  18, 19, 2,
                                                3,  4, 11, 5,  21, 14, 17, 9,  15, 13, 24, 12}));
-  Question first = DealQuestion(deck);
+  Fact first = DealFact(deck);
   EXPECT_EQ(std::make_pair(first.a, first.b), std::make_pair(4, 2)) << "dealt from the front";
 
   // A deck of 10 indexes the same memory. Seed 7 shuffles it to 66 70 37 82 95 62 31 92 29 ...;
@@ -187,7 +187,7 @@ TEST(DeckWithMemory, EveryFactComesWithinABoundOfDailyRounds) {
         ShuffleDeck(deck);
         PutDueFactsFirst(deck, memory, today, c.questions);
         for (int32_t q = 0; q < c.questions; ++q) {
-          int32_t index = MemoryIndex(DealQuestion(deck));
+          int32_t index = SlotOfFact(DealFact(deck));
           if (q < std::min(due, c.questions - room)) {
             ASSERT_TRUE(IsDue(memory.facts[static_cast<size_t>(index)], today)) << "due first";
           }
@@ -215,7 +215,32 @@ TEST(DeckOfTables, OnlyTheFactsWithAFactorInTheTablesDueOnesFirst) {
   PutDueFactsFirst(big, MemoryWith({{{7, 8}, {1, 0}}, {{4, 2}, {1, 5}}}), 10, 20);
   EXPECT_EQ(big.size, 19);
   for (int i = 0; i < 19 * 2; ++i) {
-    Question q = DealQuestion(big);
+    Fact q = DealFact(big);
     EXPECT_TRUE(i == 0 ? q.a == 7 && q.b == 8 : q.a == 7 || q.b == 7) << q.a << " x " << q.b;
   }
+}
+
+TEST(DeckOfKinds, DivisionsAfterMultiplicationsAndByTheirDivisor) {
+  constexpr Kinds kDivision = KindBit(FactKind::kDivision);
+  const struct {
+    Kinds kinds;
+    Tables tables;
+    std::vector<int32_t> cards;
+  } kCases[] = {
+      // The divisions by 3 in a deck of 5: 3 : 3, 6 : 3, ... 15 : 3.
+      {kDivision, TableBit(3), {35, 36, 37, 38, 39}},
+      // Both kinds: the table of 1 (1x1..1x5, 2x1..5x1), then the divisions by 1.
+      {kDivision | KindBit(FactKind::kMultiplication),
+       TableBit(1),
+       {0, 1, 2, 3, 4, 5, 10, 15, 20, 25, 26, 27, 28, 29}},
+  };
+  for (const auto& c : kCases) {
+    Deck deck = NewDeck(5, c.kinds);
+    EXPECT_EQ(deck.size, 25 * __builtin_popcount(c.kinds));
+    KeepTables(deck, c.tables);
+    EXPECT_EQ(Cards(deck), c.cards);
+  }
+  Fact fact = FactOfIndex(37, 5);  // 3 x 3 read backwards: 9 : 3
+  EXPECT_EQ(FactLabel(fact), "9 : 3");
+  EXPECT_EQ(AnswerOfFact(fact), 3);
 }

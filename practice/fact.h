@@ -1,7 +1,7 @@
 // What a fact is, in one place: its kind, its numbers, where the memory keeps it, how it is
-// written and what answers it. Multiplication a x b is the one kind so far; each kind has a
-// block of kSlotsPerKind slots of its own in the memory, one after the other, so that a second
-// kind adds a block after the first without moving it.
+// written and what answers it. Multiplication a x b and division (a x b) : a = b are the kinds;
+// each kind has a block of kSlotsPerKind slots of its own in the memory, one after the other,
+// so that a later kind adds a block after the others without moving them.
 #ifndef PRACTICE_FACT_H_
 #define PRACTICE_FACT_H_
 
@@ -13,14 +13,22 @@
 /// The kinds of fact, in the order of their blocks of slots.
 enum class FactKind : uint8_t {
   kMultiplication,  // a x b
+  kDivision,        // (a x b) : a, the divisor a and the quotient b
 };
-constexpr int32_t kFactKinds = 1;
+constexpr int32_t kFactKinds = 2;
+
+/// The kinds a round asks, one bit each.
+using Kinds = uint32_t;
+constexpr Kinds KindBit(FactKind kind) {
+  return Kinds{1} << static_cast<int32_t>(kind);
+}
 
 /// The largest factor a fact has, and the slots one kind takes: every pair of factors.
 constexpr int32_t kFactRange = 10;
 constexpr int32_t kSlotsPerKind = kFactRange * kFactRange;
 
-/// One fact of |kind| on the factors |a| and |b| (each 1 to kFactRange): a x b.
+/// One fact of |kind| on the numbers |a| and |b| (each 1 to kFactRange): a x b, or for a
+/// division the divisor |a| and the quotient |b| of (a x b) : a.
 struct Fact {
   FactKind kind;
   int32_t a;
@@ -45,12 +53,13 @@ constexpr Fact FactOfSlot(int32_t slot) {
               within % kFactRange + 1};
 }
 
-/// The answer to |fact|: a * b.
+/// The answer to |fact|: a * b for a multiplication, the quotient b for a division.
 constexpr int32_t AnswerOfFact(Fact fact) {
-  return fact.a * fact.b;
+  return fact.kind == FactKind::kDivision ? fact.b : fact.a * fact.b;
 }
 
-/// |fact| as the programs write it, without its answer: "a x b".
+/// |fact| as the programs write it, without its answer: "a x b", or "p : a" for a division
+/// (p = a * b).
 std::string FactLabel(Fact fact);
 
 #endif  // PRACTICE_FACT_H_

@@ -17,6 +17,10 @@ TEST(Fact, EachFactHasItsSlotLabelAndAnswer) {
       {{FactKind::kMultiplication, 7, 8}, 67, "7 x 8", 56},
       {{FactKind::kMultiplication, 8, 7}, 76, "8 x 7", 56},
       {{FactKind::kMultiplication, 10, 10}, 99, "10 x 10", 100},
+      {{FactKind::kDivision, 1, 1}, 100, "1 : 1", 1},
+      {{FactKind::kDivision, 8, 7}, 176, "56 : 8", 7},
+      {{FactKind::kDivision, 7, 8}, 167, "56 : 7", 8},
+      {{FactKind::kDivision, 10, 10}, 199, "100 : 10", 10},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(SlotOfFact(c.fact), c.slot) << c.label;

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   NameWindow(PROGRAM_NAME);
   PrintTitleScreen(TABLICZKA_VERSION_TEXT VERSION_SUFFIX);
   if (std::optional<MemoryFile> memory_file = ChooseMemoryFile())
-    RunPracticeRound(RANGE, *memory_file, arguments.tables);
+    RunPracticeRound(RANGE, *memory_file, arguments.tables, arguments.kinds);
   PrintPracticeClosingScreen();
   return 0;
 }

@@ -70,8 +70,9 @@ bool IsDue(FactMemory fact, int32_t today);
 /// asked stays as it was.
 void ApplyOutcome(Memory& memory, int32_t index, Outcome outcome, int32_t today);
 
-/// The memory as text: the format line, then one line "a b box day" per fact asked at least
-/// once, in the order of the table.
+/// The memory as text: the format line, then one line per fact asked at least once, in the
+/// order of the slots: "a b box day" for a x b, ": p a box day" for the division p : a. The
+/// format line says version 1 where there is no division, else version 2.
 std::string FormatMemory(const Memory& memory);
 
 /// What the text of a memory file turned out to be.

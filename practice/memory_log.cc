@@ -14,8 +14,10 @@ constexpr char kLogWord[] = "log";
 constexpr char kSnapshotWord[] = "memory";
 constexpr int64_t kFormatVersion = 1;
 // The word of each kind of fact in a line, before its two numbers, by FactKind: "x 7 8" is
-// 7 x 8. A kind added later has a word of its own, which this version skips.
-constexpr const char* kKindWords[kFactKinds] = {"x"};
+// 7 x 8, "d 8 7" is 56 : 8 (divisor, then quotient). A kind added later has a word of its
+// own, which this version skips.
+constexpr const char* kKindWords[] = {"x", "d"};
+static_assert(sizeof kKindWords / sizeof kKindWords[0] == kFactKinds, "a word for each kind");
 
 // A whole number of 1 to 18 digits, else -1.
 int64_t NumberOf(const std::string& word) {

@@ -145,8 +145,17 @@ TEST(Memory, ReadAsPeopleAndEditorsWriteItKeepingEveryLineThatHoldsAFact) {
       {"tabliczka practice 1\n7 8 1 1234567890\n7 8 1 5\n", MemoryText::kReadSkippingLines, k78},
       {"tabliczka practice 1\n7 8 1 5\ntabliczka practice 1\n", MemoryText::kReadSkippingLines,
        k78},
+      // Divisions: version 2, each with a box of its own beside the same numbers' product; a
+      // memory of multiplications alone is written as version 1 again.
+      {"tabliczka practice 2\n7 8 1 5\n: 56 8 3 6\n:\t56  7 2 6\n", MemoryText::kRead,
+       "tabliczka practice 2\n7 8 1 5\n: 56 7 2 6\n: 56 8 3 6\n"},
+      {"tabliczka practice 2\n7 8 1 5\n", MemoryText::kRead, k78},
+      {"tabliczka practice 1\n: 100 10 5 9\n", MemoryText::kRead,
+       "tabliczka practice 2\n: 100 10 5 9\n"},
+      {"tabliczka practice 2\n: 57 8 1 5\n: 56 0 1 5\n: 110 11 1 5\n: 56 8 1\n7 8 1 5\n",
+       MemoryText::kReadSkippingLines, k78},
       // Not this program's to read: the memory stays as it was.
-      {"tabliczka practice 2\n7 8 1 5\n", MemoryText::kNewerFormat, kKept},
+      {"tabliczka practice 3\n7 8 1 5\n", MemoryText::kNewerFormat, kKept},
       {"tabliczka practice 10\n", MemoryText::kNewerFormat, kKept},
       {"tabliczka practice 0\n", MemoryText::kNotThisFormat, kKept},
       {"tabliczka practice\n", MemoryText::kNotThisFormat, kKept},
@@ -254,6 +263,15 @@ TEST(Memory, LogsAndSnapshotsMergedInTheOrderTheAnswersWereGiven) {
     EXPECT_EQ(FormatMemory(MergeMemory(Memory{}, {again}, logs).memory),
               FormatMemory(merged.memory))
         << c.what << ": folded, the logs it covers count no more";
+  }
+  // Both kinds in one log: 7 x 8 right and 56 : 8 missed, each its own fact, through a snapshot.
+  AnswerLog both;
+  ASSERT_TRUE(ParseLog(Log("a", k78q + "2 101 6 d 8 7 m\n"), both));
+  MergedMemory merged = MergeMemory(Memory{}, {}, {both});
+  MergedMemory again;
+  ASSERT_TRUE(ParseSnapshot(FormatSnapshot(merged), again));
+  for (const MergedMemory* memory : {&merged, &again}) {
+    EXPECT_EQ(FormatMemory(memory->memory), "tabliczka practice 2\n7 8 2 6\n: 56 8 1 6\n");
   }
 }
 

@@ -45,14 +45,36 @@ struct RoundMemory {
   std::array<int32_t, kMemoryFacts> slow{};
 };
 
-// Notes that |question| was answered right or wrong, |milliseconds| after it was shown, and
+// " a x b = " or " p : a = ", the row the answer to |fact| is typed on.
+void PutFactEquals(Fact fact) {
+  PutText(FactLabel(fact));
+  PutText(kEquals);
+}
+
+// An empty row, then the question of |fact|, as the quiz asks its questions.
+void PutFactQuestion(Fact fact) {
+  PutBlankLines(1);
+  PutText(kQuestionStart);
+  PutFactEquals(fact);
+}
+
+// " Wcale nie !     p : a = b" (or the product), the bell, a line end.
+void PutFactCorrection(Fact fact) {
+  PutText(kWrong);
+  PutFactEquals(fact);
+  PutNumber(AnswerOfFact(fact));
+  PutChar(kBell);
+  EndLine();
+}
+
+// Notes that |fact| was answered right or wrong, |milliseconds| after it was shown, and
 // keeps the memory at once where that changes the fact's outcome for the round: at most twice a
 // fact (right, quickly or slowly, then missed when it comes again). So a round ended by Ctrl+C
 // or a closed window loses nothing answered; and moving a fact up (or keeping it) and then back
 // to box 1 ends where the whole round applied at once would. An answer that could not be kept
 // is tried again with the next.
-void NoteOutcome(RoundMemory& round, Question question, bool right, int64_t milliseconds) {
-  int32_t index = MemoryIndex(question);
+void NoteOutcome(RoundMemory& round, Fact fact, bool right, int64_t milliseconds) {
+  int32_t index = SlotOfFact(fact);
   Outcome& outcome = round.outcomes[index];
   Outcome now = OutcomeAfterAnswer(outcome, right, milliseconds);
   if (now == outcome)
@@ -94,20 +116,20 @@ int32_t KeepTheRest(RoundMemory& round) {
   return rows + 1;
 }
 
-// Asks |question| until it is answered right. False when input ends first.
-bool PractiseQuestion(Question question, RoundMemory& round) {
+// Asks |fact| until it is answered right. False when input ends first.
+bool PractiseFact(Fact fact, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
-    PutQuestion(question);
+    PutFactQuestion(fact);
     int64_t shown = MonotonicMilliseconds();  // the reader shows it before it waits
     std::optional<int32_t> answer = ReadAnswerOrEnd();
     if (!answer)
       return false;
     int64_t took = MonotonicMilliseconds() - shown;
-    if (*answer == question.a * question.b) {
+    if (*answer == AnswerOfFact(fact)) {
       RunCommand("color 07");
       PutBlankLines(1);
       PutLine(kRight);
-      NoteOutcome(round, question, true, took);
+      NoteOutcome(round, fact, true, took);
       return true;
     }
     RunCommand("color 0C");
@@ -118,9 +140,9 @@ bool PractiseQuestion(Question question, RoundMemory& round) {
       PutChar(kBell);
       EndLine();
     } else {
-      PutCorrection(question);
+      PutFactCorrection(fact);
     }
-    NoteOutcome(round, question, false, took);
+    NoteOutcome(round, fact, false, took);
   }
 }
 
@@ -133,32 +155,39 @@ constexpr int32_t kRowsBesidePanel = 9;
 
 // The end of the round: a whole row of full blocks right under the last verdict, the row that
 // says what could not be kept (where some could not), then the grid with the lists beside it.
-void PutRoundEnd(RoundMemory& round, bool finished, int32_t range) {
+// Both kinds mixed: the lists, then the two grids side by side, which leave no room beside.
+void PutRoundEnd(RoundMemory& round, bool finished, int32_t range, Kinds kinds) {
   if (!finished)
     EndLine();  // the question that input ended at
   for (int32_t i = 0; i < kConsoleWidth; ++i)
     PutChar(kFullBlock);
   EndLine();
   int32_t rows = kScreenRows - kRowsBesidePanel - KeepTheRest(round);
-  std::vector<Question> review, slow;
-  for (int32_t i = 0; i < round.missed_count; ++i) {
-    Fact fact = FactOfSlot(round.missed[i]);
-    review.push_back(Question{fact.a, fact.b});
-  }
+  std::vector<Fact> review, slow;
+  for (int32_t i = 0; i < round.missed_count; ++i)
+    review.push_back(FactOfSlot(round.missed[i]));
   for (int32_t i = 0; i < round.slow_count; ++i) {
-    if (round.outcomes[round.slow[i]] == Outcome::kSlow) {  // else missed later: to review
-      Fact fact = FactOfSlot(round.slow[i]);
-      slow.push_back(Question{fact.a, fact.b});
-    }
+    if (round.outcomes[round.slow[i]] == Outcome::kSlow)  // else missed later: to review
+      slow.push_back(FactOfSlot(round.slow[i]));
   }
+  bool all_right = finished && review.empty();
+  if (kinds == (KindBit(FactKind::kMultiplication) | KindBit(FactKind::kDivision))) {
+    for (const std::string& row :
+         RoundListsPanel(all_right, review, slow, kConsoleWidth, rows - range - 2))
+      PutLine(row);
+    PutTableGrid(round.memory, range, kinds);
+    return;
+  }
+  FactKind kind = kinds == KindBit(FactKind::kDivision) ? FactKind::kDivision
+                                                        : FactKind::kMultiplication;
   int32_t width = kConsoleWidth - PanelColumn(range);
-  PutTableGridBeside(round.memory, range,
-                     RoundListsPanel(finished && review.empty(), review, slow, width, rows));
+  PutTableGridBeside(round.memory, range, RoundListsPanel(all_right, review, slow, width, rows),
+                     kind);
 }
 
 }  // namespace
 
-void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables) {
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables, Kinds kinds) {
   std::optional<int32_t> count = AskQuestionCount();
   if (!count)
     return;
@@ -167,14 +196,14 @@ void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables table
   RoundMemory round{memory_file, true, {}, {}, {}};
   int64_t start = WallClockSeconds();
   round.may_keep = LoadMemory(memory_file, round.memory, round.log, start);
-  Deck deck = NewDeck(range);
+  Deck deck = NewDeck(range, kinds);
   KeepTables(deck, tables);
   ShuffleDeck(deck);
   PutDueFactsFirst(deck, round.memory, DayOfClock(start), *count);
   bool finished = true;
   for (int32_t i = 0; i < *count && finished; ++i)
-    finished = PractiseQuestion(DealQuestion(deck), round);
-  PutRoundEnd(round, finished, range);
+    finished = PractiseFact(DealFact(deck), round);
+  PutRoundEnd(round, finished, range, kinds);
 }
 
 void PrintPracticeClosingScreen() {

@@ -13,8 +13,10 @@
 /// Each answer that changes what is known of its fact is kept in the memory at once, each on
 /// the day it is given. The end lists the facts that were missed, then those right but slow,
 /// says so in a row where some answers could not be kept, and draws the whole table as a grid
-/// of what is known. A file without a path keeps nothing. Only the facts of |tables| are asked.
-void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables = kEveryTable);
+/// of what is known. A file without a path keeps nothing. Only the facts of |tables| and of
+/// |kinds| are asked, and the grid is drawn of |kinds|.
+void RunPracticeRound(int32_t range, const MemoryFile& memory_file, Tables tables = kEveryTable,
+                      Kinds kinds = KindBit(FactKind::kMultiplication));
 
 /// The practice programs' closing screen: one empty row, KONIEC in block letters (five rows,
 /// the last one's line end after the key wait); then waits for a key. Shorter than the quiz's,

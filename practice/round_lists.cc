@@ -12,13 +12,12 @@ constexpr size_t kItemWidth = 14;  // "10 x 10 = 100" and a space
 // "(w nawiasach: dobrze, a wolno)", over the short form's rows when some facts were slow.
 constexpr char kSlowInParentheses[] = " (w nawiasach: dobrze, a wolno)";
 
-std::string WholeFact(Question fact) {
-  return std::to_string(fact.a) + kTimes + std::to_string(fact.b) + kEquals +
-         std::to_string(fact.a * fact.b);
+std::string WholeFact(Fact fact) {
+  return FactLabel(fact) + kEquals + std::to_string(AnswerOfFact(fact));
 }
 
 // |facts| whole, |columns| to a row.
-void AddWholeFacts(const std::vector<Question>& facts, size_t columns,
+void AddWholeFacts(const std::vector<Fact>& facts, size_t columns,
                    std::vector<std::string>& panel) {
   for (size_t i = 0; i < facts.size(); i += columns) {
     std::string row = kIndent;
@@ -32,11 +31,12 @@ void AddWholeFacts(const std::vector<Question>& facts, size_t columns,
   }
 }
 
-// The second factors of |facts| whose first factor is |a|, in order, each after a space.
-std::string SecondFactors(const std::vector<Question>& facts, int32_t a) {
+// The second factors of the facts of |kind| in |facts| whose first factor (divisor) is |a|, in
+// order, each after a space: for a division, its quotient.
+std::string SecondFactors(const std::vector<Fact>& facts, FactKind kind, int32_t a) {
   std::vector<int32_t> b;
-  for (Question fact : facts) {
-    if (fact.a == a)
+  for (Fact fact : facts) {
+    if (fact.kind == kind && fact.a == a)
       b.push_back(fact.b);
   }
   std::sort(b.begin(), b.end());
@@ -52,8 +52,8 @@ size_t RowsFor(size_t count, size_t columns) {
 
 }  // namespace
 
-std::vector<std::string> RoundListsPanel(bool all_right, const std::vector<Question>& review,
-                                         const std::vector<Question>& slow, int32_t width,
+std::vector<std::string> RoundListsPanel(bool all_right, const std::vector<Fact>& review,
+                                         const std::vector<Fact>& slow, int32_t width,
                                          int32_t rows) {
   std::vector<std::string> panel = {all_right ? kAllRight : kToReview};
   size_t columns = (static_cast<size_t>(width) - (sizeof kIndent - 1) + 1) / kItemWidth;
@@ -70,19 +70,25 @@ std::vector<std::string> RoundListsPanel(bool all_right, const std::vector<Quest
   if (!slow.empty())
     panel.push_back(kSlowInParentheses);
   int32_t last = 0;
-  for (Question fact : review)
+  for (Fact fact : review)
     last = std::max(last, fact.a);
-  for (Question fact : slow)
+  for (Fact fact : slow)
     last = std::max(last, fact.a);
-  for (int32_t a = 1; a <= last; ++a) {
-    std::string to_review = SecondFactors(review, a);
-    std::string slowly = SecondFactors(slow, a);
-    if (to_review.empty() && slowly.empty())
-      continue;
-    std::string row = kIndent + std::to_string(a) + " x" + to_review;
-    if (!slowly.empty())
-      row += " (" + slowly.substr(1) + ")";
-    panel.push_back(row);
+  // The products by first factor ("6 x 3 7"), then the divisions by divisor (": 7 = 4 8", 28 : 7
+  // and 56 : 7).
+  for (FactKind kind : {FactKind::kMultiplication, FactKind::kDivision}) {
+    for (int32_t a = 1; a <= last; ++a) {
+      std::string to_review = SecondFactors(review, kind, a);
+      std::string slowly = SecondFactors(slow, kind, a);
+      if (to_review.empty() && slowly.empty())
+        continue;
+      std::string row = kIndent + (kind == FactKind::kDivision ? ": " + std::to_string(a) + " ="
+                                                               : std::to_string(a) + " x") +
+                        to_review;
+      if (!slowly.empty())
+        row += " (" + slowly.substr(1) + ")";
+      panel.push_back(row);
+    }
   }
   return panel;
 }

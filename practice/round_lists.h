@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "quiz/question.h"
+#include "practice/fact.h"
 
 /// The panel's rows (code page 852 text, each at most |width| columns, |width| from 30) for a
 /// round whose facts to review are |review| and whose facts right at the first try but slow
@@ -17,8 +17,8 @@
 /// wkrótce pójdzie od razu:". Otherwise the first factor is written once: a row per first
 /// factor, its second factors to review, then those slow in parentheses ("   6 x 3 7 (2 9)"),
 /// under a row that says so; at most 12 rows, for any lists of facts up to 10 x 10.
-std::vector<std::string> RoundListsPanel(bool all_right, const std::vector<Question>& review,
-                                         const std::vector<Question>& slow, int32_t width,
+std::vector<std::string> RoundListsPanel(bool all_right, const std::vector<Fact>& review,
+                                         const std::vector<Fact>& slow, int32_t width,
                                          int32_t rows);
 
 #endif  // PRACTICE_ROUND_LISTS_H_

@@ -19,29 +19,44 @@ std::string Examples(const std::string& name, int32_t range) {
 }  // namespace
 
 PracticeArguments ReadPracticeArguments(const std::vector<std::string>& words, int32_t range) {
-  PracticeArguments arguments{ArgumentsRead::kRound, words.empty() ? kEveryTable : 0};
+  constexpr Kinds kDivision = KindBit(FactKind::kDivision);
+  PracticeArguments arguments{ArgumentsRead::kRound, 0, 0};
   for (const std::string& word : words) {
     if (word == "-h" || word == "--help")
-      return PracticeArguments{ArgumentsRead::kUsage, 0};
+      return PracticeArguments{ArgumentsRead::kUsage, 0, 0};
     if (word == "--version")
-      return PracticeArguments{ArgumentsRead::kVersion, 0};
+      return PracticeArguments{ArgumentsRead::kVersion, 0, 0};
+    if (word == kDivisionWord) {
+      arguments.kinds |= kDivision;
+      continue;
+    }
+    if (word == kBothWord) {
+      arguments.kinds |= kDivision | KindBit(FactKind::kMultiplication);
+      continue;
+    }
     int32_t table = NumberOfWord(word);
     if (table < 1 || table > range)
       arguments.read = ArgumentsRead::kBad;
     else
       arguments.tables |= TableBit(table);
   }
+  if (arguments.tables == 0)
+    arguments.tables = kEveryTable;
+  if (arguments.kinds == 0)
+    arguments.kinds = KindBit(FactKind::kMultiplication);
   return arguments;
 }
 
 void PutPracticeUsage(const std::string& name, int32_t range) {
-  // "Użycie: vek [TABLICZKA ...]" / "Ćwiczy tabliczkę mnożenia o czynnikach od 1 do 10, bez
-  // punktów." / "Bez argumentów: zwykłe ćwiczenie ze wszystkich działań." / "TABLICZKA to
-  // liczba od 1 do 10: pytania tylko z tych tabliczek," / "na przykład vek 7 albo vek 6 7 8." /
-  // "Więcej: man 6 vek"
+  // "Użycie: vek [dzielenie|razem] [TABLICZKA ...]" / "Ćwiczy tabliczkę mnożenia o czynnikach
+  // od 1 do 10, bez punktów." / "Bez argumentów: zwykłe ćwiczenie ze wszystkich działań." /
+  // "dzielenie: dzielenie w zakresie tabliczki (56 : 8 = 7), razem: mnożenie i dzielenie." /
+  // "TABLICZKA to liczba od 1 do 10: pytania tylko z tych tabliczek," / "na przykład vek 7
+  // albo vek 6 7 8." / "Przy dzieleniu TABLICZKA to dzielnik: vek dzielenie 7." / "Więcej: man
+  // 6 vek"
   PutText("U\xBEycie: ");
   PutText(name);
-  PutLine(" [TABLICZKA ...]");
+  PutLine(std::string(" [") + kDivisionWord + "|" + kBothWord + "] [TABLICZKA ...]");
   PutText(
       "\x8Fwiczy tabliczk\xA9 mno\xBE"
       "enia o czynnikach od 1 do ");
@@ -51,6 +66,18 @@ void PutPracticeUsage(const std::string& name, int32_t range) {
       "Bez argument\xA2w: zwyk\x88"
       "e \x86wiczenie ze wszystkich dzia\x88"
       "a\xE4.");
+  PutText(kDivisionWord);
+  PutText(": dzielenie w zakresie tabliczki (");
+  PutNumber(range * (range - 2));
+  PutText(" : ");
+  PutNumber(range - 2);
+  PutText(" = ");
+  PutNumber(range);
+  PutText("), ");
+  PutText(kBothWord);
+  PutLine(
+      ": mno\xBE"
+      "enie i dzielenie.");
   PutText("TABLICZKA to liczba od 1 do ");
   PutNumber(range);
   PutLine(": pytania tylko z tych tabliczek,");
@@ -58,6 +85,9 @@ void PutPracticeUsage(const std::string& name, int32_t range) {
       "na przyk\x88"
       "ad ");
   PutText(Examples(name, range));
+  PutLine(".");
+  PutText("Przy dzieleniu TABLICZKA to dzielnik: ");
+  PutText(name + " " + kDivisionWord + " " + std::to_string(ExampleTable(range)));
   PutLine(".");
   PutText(
       "Wi\xA9"

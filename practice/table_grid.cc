@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/output.h"
+#include "practice/fact.h"
 
 namespace {
 
@@ -17,6 +18,14 @@ constexpr char kLegend[] =
     "\xB0\xB0 pude\x88ko 1   \xB1\xB1 2   \xB2\xB2 3   \xDB\xDB 4 i 5   puste: jeszcze nie "
     "pad\x88o";
 
+// The space between two grids side by side.
+constexpr int32_t kGridGap = 4;
+// The names over the grids where a division grid is drawn: "mnożenie", "dzielenie".
+constexpr char kMultiplicationName[] =
+    "mno\xBE"
+    "enie";
+constexpr char kDivisionName[] = "dzielenie";
+
 // A factor right-aligned in two columns.
 std::string Factor(int32_t factor) {
   return (factor < 10 ? " " : "") + std::to_string(factor);
@@ -26,17 +35,27 @@ int32_t GridWidth(int32_t range) {
   return kHeadWidth + range * (kCellWidth + 1) - 1;
 }
 
-// The grid's rows without margin: the column heads, then one row per first factor.
-std::vector<std::string> GridRows(const Memory& memory, int32_t range) {
+// |name| centred in |width| columns, filled with spaces to the full width.
+std::string Centred(const std::string& name, int32_t width) {
+  size_t before = static_cast<size_t>(width - static_cast<int32_t>(name.size())) / 2;
+  std::string row = std::string(before, ' ') + name;
+  row.resize(static_cast<size_t>(width), ' ');
+  return row;
+}
+
+// The grid's rows of |kind| without margin: the column heads, then one row per first factor
+// (divisor). |marked|: the corner shows the grid's sign, "x" or ":".
+std::vector<std::string> GridRows(const Memory& memory, int32_t range, FactKind kind,
+                                  bool marked) {
   std::vector<std::string> rows;
-  std::string heads = "   ";
+  std::string heads = !marked ? "   " : kind == FactKind::kDivision ? " : " : " x ";
   for (int32_t b = 1; b <= range; ++b)
     heads += Factor(b) + (b < range ? " " : "");
   rows.push_back(heads);
   for (int32_t a = 1; a <= range; ++a) {
     std::string row = Factor(a) + " ";
     for (int32_t b = 1; b <= range; ++b) {
-      char shade = ShadeOfBox(memory.facts[MemoryIndex(Question{a, b})].box);
+      char shade = ShadeOfBox(memory.facts[SlotOfFact(Fact{kind, a, b})].box);
       row += std::string(2, shade) + (b < range ? " " : "");
     }
     rows.push_back(row);
@@ -58,10 +77,36 @@ char ShadeOfBox(int32_t box) {
   return box >= 0 && box <= kTopBox ? kShades[box] : ' ';
 }
 
-void PutTableGrid(const Memory& memory, int32_t range) {
-  std::string margin(static_cast<size_t>((kConsoleWidth - GridWidth(range)) / 2), ' ');
-  for (const std::string& row : GridRows(memory, range))
+void PutTableGrid(const Memory& memory, int32_t range, Kinds kinds) {
+  bool division = (kinds & KindBit(FactKind::kDivision)) != 0;
+  bool multiplication = !division || (kinds & KindBit(FactKind::kMultiplication)) != 0;
+  std::vector<std::string> rows;
+  if (multiplication)
+    rows = GridRows(memory, range, FactKind::kMultiplication, division);
+  if (division) {
+    std::vector<std::string> divisions = GridRows(memory, range, FactKind::kDivision, true);
+    for (size_t i = 0; i < divisions.size(); ++i)
+      rows.push_back(divisions[i]);
+    // Side by side: row i of the products, the gap, row i of the divisions.
+    if (multiplication) {
+      size_t half = divisions.size();
+      for (size_t i = 0; i < half; ++i)
+        rows[i] += std::string(kGridGap, ' ') + rows[half + i];
+      rows.resize(half);
+      rows.insert(rows.begin(), Centred(kMultiplicationName, GridWidth(range)) +
+                                    std::string(kGridGap, ' ') +
+                                    Centred(kDivisionName, GridWidth(range)));
+    } else {
+      rows.insert(rows.begin(), Centred(kDivisionName, GridWidth(range)));
+    }
+  }
+  int32_t width = static_cast<int32_t>(rows.back().size());
+  std::string margin(static_cast<size_t>((kConsoleWidth - width) / 2), ' ');
+  for (std::string& row : rows) {
+    while (!row.empty() && row.back() == ' ' && &row == &rows.front() && division)
+      row.pop_back();  // the names' row ends at its last letter
     PutLine(margin + row);
+  }
   PutLegend();
 }
 
@@ -69,9 +114,12 @@ int32_t PanelColumn(int32_t range) {
   return kBesideMargin + GridWidth(range) + kPanelGap;
 }
 
-void PutTableGridBeside(const Memory& memory, int32_t range,
-                        const std::vector<std::string>& panel) {
-  std::vector<std::string> rows = GridRows(memory, range);
+void PutTableGridBeside(const Memory& memory, int32_t range, const std::vector<std::string>& panel,
+                        FactKind kind) {
+  bool division = kind == FactKind::kDivision;
+  std::vector<std::string> rows = GridRows(memory, range, kind, division);
+  if (division)
+    rows.insert(rows.begin(), Centred(kDivisionName, GridWidth(range)));
   const std::string margin(kBesideMargin, ' ');
   const std::string blank(static_cast<size_t>(GridWidth(range)), ' ');
   const std::string gap(kPanelGap, ' ');

@@ -57,3 +57,23 @@ TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumnsThenTheLeg
     EXPECT_EQ(FakeConsoleOutput(), Screen(c.grid)) << "range " << c.range;
   }
 }
+
+TEST(TableGrid, DivisionsByDivisorAndQuotientBesideTheProducts) {
+  Memory memory;
+  memory.facts[MemoryIndex({2, 3})].box = 3;
+  memory.facts[SlotOfFact({FactKind::kDivision, 2, 3})].box = 1;  // 6 : 2
+  memory.facts[SlotOfFact({FactKind::kDivision, 5, 4})].box = 5;  // 20 : 5
+  memory.facts[SlotOfFact({FactKind::kDivision, 7, 8})].box = 2;  // beyond 5
+  // Two grids of 17 columns 4 apart, with 21 spaces before, under their names.
+  const std::string kMargin(21, ' ');
+  FakeConsoleReset("");
+  PutTableGrid(memory, 5, KindBit(FactKind::kMultiplication) | KindBit(FactKind::kDivision));
+  EXPECT_EQ(FakeConsoleOutput(),
+            Screen(kMargin + "    mnożenie             dzielenie\n" +      //
+                   kMargin + " x  1  2  3  4  5     :  1  2  3  4  5\n" +  //
+                   kMargin + " 1                    1               \n" +  //
+                   kMargin + " 2       ▓▓           2       ░░      \n" +  //
+                   kMargin + " 3                    3               \n" +  //
+                   kMargin + " 4                    4               \n" +  //
+                   kMargin + " 5                    5          ██   \n" + round_screen::kLegend));
+}

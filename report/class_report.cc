@@ -81,12 +81,15 @@ void PutNameColumn(const std::string& name, size_t width) {
   PutText(std::string(width - PutNameCut(name, width), ' '));
 }
 
-// "a x b" with the first factor right-aligned and the second left-aligned in two columns.
+// "a x b" with the first factor right-aligned and the second left-aligned in two columns;
+// "p : a" with the dividend right-aligned in three, the divisor left-aligned in two.
 std::string FactColumn(int32_t index) {
   Fact fact = FactOfSlot(index);
-  std::string a = std::to_string(fact.a);
-  std::string b = std::to_string(fact.b);
-  return RightAligned(a, 2) + " x " + b + std::string(2 - b.size(), ' ');
+  bool division = fact.kind == FactKind::kDivision;
+  std::string a = std::to_string(division ? fact.a * fact.b : fact.a);
+  std::string b = std::to_string(division ? fact.a : fact.b);
+  return RightAligned(a, division ? 3 : 2) + (division ? " : " : " x ") + b +
+         std::string(2 - b.size(), ' ');
 }
 
 void PutTitle(const char* title, int32_t today) {
@@ -178,10 +181,13 @@ void PutListFaults(const ClassList& list) {
 
 LearnerSums SumLearner(const Memory& memory) {
   LearnerSums sums;
-  for (const FactMemory& fact : memory.facts) {
-    sums.known += fact.box >= 3;
-    sums.in_box_one += fact.box == 1;
-    sums.never_asked += fact.box == 0;
+  for (int32_t i = 0; i < kMemoryFacts; ++i) {
+    const FactMemory& fact = memory.facts[static_cast<size_t>(i)];
+    if (i < kSlotsPerKind) {  // the multiplications
+      sums.known += fact.box >= 3;
+      sums.in_box_one += fact.box == 1;
+      sums.never_asked += fact.box == 0;
+    }
     if (fact.box > 0)
       sums.last_day = std::max(sums.last_day, fact.day);
   }
@@ -190,6 +196,16 @@ LearnerSums SumLearner(const Memory& memory) {
 
 bool NotPractisedLately(const LearnerSums& sums, int32_t today) {
   return sums.last_day < 0 || int64_t{today} - sums.last_day >= kDaysUnmarked;
+}
+
+bool AnyDivisionAsked(const std::vector<LearnerRecord>& learners) {
+  for (const LearnerRecord& learner : learners) {
+    for (int32_t i = kSlotsPerKind; i < 2 * kSlotsPerKind; ++i) {
+      if (learner.memory.facts[static_cast<size_t>(i)].box > 0)
+        return true;
+    }
+  }
+  return false;
 }
 
 std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learners) {
@@ -205,6 +221,8 @@ std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learne
       fact.box_sum += box;
     }
   }
+  if (!AnyDivisionAsked(learners))
+    standings.resize(kSlotsPerKind);
   return standings;
 }
 
@@ -285,7 +303,10 @@ void PutLearnerReport(const LearnerRecord& learner, int32_t today, Week week) {
   PutLearnerRows({learner}, today);
   PutWeekRows({learner}, week);
   PutBlankLines(1);
-  PutTableGrid(learner.memory, kMemoryRange);
+  Kinds kinds = KindBit(FactKind::kMultiplication);
+  if (AnyDivisionAsked({learner}))
+    kinds |= KindBit(FactKind::kDivision);
+  PutTableGrid(learner.memory, kMemoryRange, kinds);
 }
 
 int RunReport(const std::vector<std::string>& arguments, int32_t today) {

@@ -19,8 +19,9 @@ constexpr int32_t kDaysUnmarked = 7;
 /// How many of the class's weakest facts the report lists.
 constexpr size_t kWeakestShown = 20;
 
-/// What one learner's memory comes to: of the 100 facts, those known (box 3 or higher), those
-/// in box 1 and those never asked, and the last day any was asked (-1 for none).
+/// What one learner's memory comes to: of the 100 multiplications, those known (box 3 or
+/// higher), those in box 1 and those never asked, and the last day any fact of any kind was
+/// asked (-1 for none).
 struct LearnerSums {
   int32_t known = 0;
   int32_t in_box_one = 0;
@@ -42,7 +43,11 @@ struct FactStanding {
   int32_t box_sum = 0;
 };
 
-/// Every fact's standing over |learners|, in the order of the table.
+/// Whether any of |learners| was ever asked a division.
+bool AnyDivisionAsked(const std::vector<LearnerRecord>& learners);
+
+/// Every fact's standing over |learners|, in the order of the table: the 100 products, then
+/// the 100 divisions where any of them was asked one.
 std::vector<FactStanding> FactStandings(const std::vector<LearnerRecord>& learners);
 
 /// The weakest |count| facts of |standings| that at least one learner was asked: most learners
@@ -64,7 +69,8 @@ std::string IsoDateOfDay(int32_t day);
 void PutClassReport(const std::string& folder, const ClassRecords& records, int32_t today,
                     Week week);
 
-/// One learner's row, progress in |week|, and grid, as vek draws it.
+/// One learner's row, progress in |week|, and grid, as vek draws it; beside it the grid of
+/// divisions where the learner practised any.
 void PutLearnerReport(const LearnerRecord& learner, int32_t today, Week week);
 
 /// postepy with |arguments| (see ParseReportOptions) on day |today|: the exit code. The week

@@ -11,6 +11,8 @@
 
 #include "practice/class_list.h"
 #include "practice/testing/memory_with.h"
+#include "report/class_csv.h"
+#include "report/progress.h"
 
 namespace {
 
@@ -184,4 +186,30 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   EXPECT_EQ(FindLearner(records, "z"), nullptr) << "two names start so";
   std::filesystem::remove_all(dir);
   EXPECT_FALSE(ReadClassFolder(dir.string(), records));
+}
+
+TEST(ClassReport, DivisionsAmongTheWeakestAndInTheCsvWhereAnyonePractisedThem) {
+  const int32_t k56by8 = SlotOfFact({FactKind::kDivision, 8, 7});
+  Memory ala = MemoryWith({{{7, 8}, {2, 20790}}});
+  ala.facts[static_cast<size_t>(k56by8)] = FactMemory{1, 20795};
+  ClassRecords records;
+  records.learners = {Learner("Ala", ala), Learner("Ola", MemoryWith({{{7, 8}, {3, 0}}}))};
+  // The divisions count in what was practised lately, not in the 100 products' sums.
+  LearnerSums sums = SumLearner(ala);
+  EXPECT_EQ(sums.never_asked, 99);
+  EXPECT_EQ(sums.last_day, 20795);
+  std::vector<int32_t> order;
+  for (const FactStanding& fact : WeakestFacts(FactStandings(records.learners), 20))
+    order.push_back(fact.index);
+  EXPECT_EQ(order, (std::vector<int32_t>{k56by8, MemoryIndex({7, 8})}));
+  // Its row after the 100 products', labelled as text a spreadsheet keeps; none without it.
+  std::string csv = ClassCsv(records, 20796, WeekEndingOn(20796), kScriptCsv);
+  EXPECT_NE(csv.find("\r\n10 x 10,0,0,,0,0\r\n1 : 1,0,0,,0,0\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("\r\n56 : 8,1,1,1.00,1,0\r\n"), std::string::npos);
+  EXPECT_NE(ClassCsv(records, 20796, WeekEndingOn(20796), kSpreadsheetCsv).find("\r\n56:8;1;1;1,00;1;0\r\n"),
+            std::string::npos);
+  records.learners[0].memory.facts[static_cast<size_t>(k56by8)] = FactMemory{};
+  csv = ClassCsv(records, 20796, WeekEndingOn(20796), kScriptCsv);
+  EXPECT_NE(csv.find("\r\n10 x 10,0,0,,0,0\r\n"), std::string::npos);
+  EXPECT_EQ(csv.find(" : "), std::string::npos);
 }

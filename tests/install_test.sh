@@ -32,5 +32,11 @@ read_entry_command "$prefix/share"
 mkdir "$work/elsewhere"
 cd "$work/elsewhere"
 play_round "the installed qor" env PATH=/usr/bin:/bin "${entry_command[@]}"
+# The entry's actions start the installed vek, for multiplication and for division.
+for action in "mnozenie:" "dzielenie: dzielenie"; do
+  read_entry_command "$prefix/share" "Desktop Action ${action%%:*}"
+  [[ ${entry_command[*]} == "$prefix/games/vek${action#*:}" ]] ||
+    { echo "the action ${action%%:*} starts: ${entry_command[*]}"; exit 1; }
+done
 echo "installed into a prefix; its desktop entry's trivelanko started the installed qor from \
 another directory"

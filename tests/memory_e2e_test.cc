@@ -349,8 +349,8 @@ TEST(PracticeMemoryThroughAPipe, AWordThatIsNotATableEndsWithStatusTwoAndTouches
                 {"vek", "--wersja", 2, kVek, ""},
                 {"zif", "7", 2,
                  "zif: tabliczki to liczby od 1 do 5, np. zif 4 albo zif 3 4 5; pomoc: zif -h", ""},
-                {"zif", "-h", 0, "", "Użycie: zif [TABLICZKA ...]\n"},
-                {"vek", "--help", 0, "", "Użycie: vek [TABLICZKA ...]\n"},
+                {"zif", "-h", 0, "", "Użycie: zif [dzielenie|razem] [TABLICZKA ...]\n"},
+                {"vek", "--help", 0, "", "Użycie: vek [dzielenie|razem] [TABLICZKA ...]\n"},
                 {"zif", "--version", 0, "", "wersja 2.0\n"}};
   for (const auto& c : kCases) {
     MemoryPlace place = NewMemoryPlace();

@@ -15,8 +15,19 @@ namespace {
 using namespace round_screen;
 
 // Each run with a practice memory of its own, so that each starts as a first run.
-Finished RunQuiz(const std::string& name, const std::string& input) {
-  return RunPiped(MakeLaunch(Command(name), TestEnvironment(NewMemoryPlace().env)), input, 20000);
+Finished RunQuiz(const std::string& name, const std::string& input,
+                 const std::vector<std::string>& words = {}) {
+  std::vector<std::string> command = Command(name);
+  command.insert(command.end(), words.begin(), words.end());
+  return RunPiped(MakeLaunch(command, TestEnvironment(NewMemoryPlace().env)), input, 20000);
+}
+
+// " p : a = ", the row a division's answer is typed on, and the division solved.
+std::string AskDivision(int p, int a) {
+  return "\n " + std::to_string(p) + " : " + std::to_string(a) + " = ";
+}
+std::string SolvedDivision(int p, int a) {
+  return std::to_string(p) + " : " + std::to_string(a) + " = " + std::to_string(p / a);
 }
 
 }  // namespace
@@ -30,6 +41,7 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
     std::string input;
     std::string round;
     std::string grid;  // the end of a practice round
+    std::vector<std::string> words = {};
   } kCases[] = {
       {"qor_fixed_clock", "wersja 2.0/qor", "4\n5\n45\n1\n45 45\n045\n",
        kPrompt + kRefusal + Ask(9, 5) + kRight + Ask(9, 5) + Wrong(9, 5) + Ask(9, 5) + kRight +
@@ -60,9 +72,34 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
               "  4               \n"
               "  5 ▒▒          ▒▒\n" +
               kLegend)},
+      // The divisions by 7, shuffled with seed 0: 28 : 7, 7 : 7 (wrong three times, then
+      // right), 35 : 7, 56 : 7, 21 : 7.
+      {"vek_fixed_clock",
+       "wersja 2.0/vek",
+       "5\n4\n7\n49\n0\n1\n5\n8\n3\n",
+       kPrompt + AskDivision(28, 7) + kRight + AskDivision(7, 7) + "\n Wcale nie !\a\n" +
+           AskDivision(7, 7) + "\n Wcale nie !\a\n" + AskDivision(7, 7) + "\n Wcale nie !     " +
+           SolvedDivision(7, 7) + "\a\n" + AskDivision(7, 7) + kRight + AskDivision(35, 7) +
+           kRight + AskDivision(56, 7) + kRight + AskDivision(21, 7) + kRight + Bar(),
+       // Its own grid, named, rows by divisor, columns by quotient: 7 : 7 in box 1, the rest in
+       // box 2; the list to review beside it.
+       Screen("            dzielenie               Do powtórki:\n"
+              "  :  1  2  3  4  5  6  7  8  9 10    " + SolvedDivision(7, 7) + "\n"
+              "  1                              \n"
+              "  2                              \n"
+              "  3                              \n"
+              "  4                              \n"
+              "  5                              \n"
+              "  6                              \n"
+              "  7 ░░    ▒▒ ▒▒ ▒▒       ▒▒      \n"
+              "  8                              \n"
+              "  9                              \n"
+              " 10                              \n" +
+              kLegend),
+       {"dzielenie", "7"}},
   };
   for (const auto& c : kCases) {
-    Finished run = RunQuiz(c.program, c.input);
+    Finished run = RunQuiz(c.program, c.input, c.words);
     EXPECT_EQ(run.output, TitleScreenBytes(c.version) + Screen(c.round) + c.grid +
                               ClosingScreenBytes(c.program))
         << c.program;

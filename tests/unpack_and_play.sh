@@ -35,12 +35,12 @@ play_round() {
     { echo "$what did not play the rows after the menu"; exit 1; }
 }
 
-# read_entry_command SHARE: the command of the menu's desktop entry under SHARE, read as a
-# desktop reads its Exec key (a string value's escapes undone, then its quoting), into the
-# array entry_command.
+# read_entry_command SHARE [GROUP]: the command of the menu's desktop entry under SHARE (or of
+# its action GROUP, such as "Desktop Action dzielenie"), read as a desktop reads its Exec key
+# (a string value's escapes undone, then its quoting), into the array entry_command.
 read_entry_command() {
-  local value
-  value=$(sed -n 's/^Exec=//p' "$1/applications/$app_id.desktop")
+  local value group=${2:-Desktop Entry}
+  value=$(sed -n "/^\[$group\]\$/,/^\[/s/^Exec=//p" "$1/applications/$app_id.desktop")
   value=${value//\\\\/\\}
   eval "entry_command=($value)"
   entry_command=("${entry_command[@]//%%/%}")
