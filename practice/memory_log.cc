@@ -12,7 +12,9 @@ namespace {
 
 constexpr char kLogWord[] = "log";
 constexpr char kSnapshotWord[] = "memory";
-constexpr int64_t kFormatVersion = 1;
+constexpr int64_t kLogVersion = 1;
+// A snapshot of version 2 names the run of each history line; version 1 kept them added up.
+constexpr int64_t kSnapshotVersion = 2;
 // The word of each kind of fact in a line, before its two numbers, by FactKind: "x 7 8" is
 // 7 x 8, "d 8 7" is 56 : 8 (divisor, then quotient). A kind added later has a word of its
 // own, which this version skips.
@@ -87,6 +89,29 @@ bool HasComment(const std::string& text) {
   return false;
 }
 
+// |run_days| (ordered by day, then index) added up per fact and day. The box is the fact's in
+// |memory| on the day it was last asked; on an earlier day that two runs shared, where which
+// ended later is not known, the lower.
+AnswerHistory HistoryOfRuns(const std::vector<RunDay>& run_days, const Memory& memory) {
+  AnswerHistory history;
+  for (const RunDay& entry : run_days) {
+    const FactDay& day = entry.day;
+    if (history.empty() || history.back().day != day.day || history.back().index != day.index) {
+      history.push_back(day);
+    } else {
+      FactDay& sum = history.back();
+      sum.quick += day.quick;
+      sum.slow += day.slow;
+      sum.missed += day.missed;
+      sum.box = std::min(sum.box, day.box);
+    }
+    const FactMemory& fact = memory.facts[day.index];
+    if (fact.box != 0 && fact.day == day.day)
+      history.back().box = fact.box;
+  }
+  return history;
+}
+
 }  // namespace
 
 std::string LogHeader(const std::string& run) {
@@ -113,7 +138,7 @@ bool ParseLog(const std::string& text, AnswerLog& log) {
   if (version < 1 || header.size() != 4)
     return false;
   log.run = header[3];
-  log.unknown = version > kFormatVersion || HasComment(text);
+  log.unknown = version > kLogVersion || HasComment(text);
   for (size_t i = 1; i < lines.size(); ++i) {
     std::vector<std::string> words = WordsOf(lines[i]);
     if (words.size() == 1 && words[0] == "end") {
@@ -144,19 +169,28 @@ bool ParseLog(const std::string& text, AnswerLog& log) {
 }
 
 std::string FormatSnapshot(const MergedMemory& merged) {
-  std::string text = "tabliczka memory 1\n";
-  for (const auto& [run, seq] : merged.covers)
+  std::string text = "tabliczka memory " + std::to_string(kSnapshotVersion) + "\n";
+  // A history line names its run by the place of the run's line, from 1: a few bytes, not the
+  // whole name, on each of a year's thousands of lines.
+  std::map<std::string, size_t> places;
+  for (const auto& [run, seq] : merged.covers) {
     text += "run " + run + " " + std::to_string(seq) + "\n";
+    places.emplace(run, places.size() + 1);
+  }
   for (int32_t i = 0; i < kMemoryFacts; ++i) {
     const FactMemory& fact = merged.memory.facts[i];
     if (fact.box != 0)
       text += "fact " + FactWords(i) + " " + std::to_string(fact.box) + " " +
               std::to_string(fact.day) + " " + std::to_string(merged.times[i]) + "\n";
   }
-  for (const FactDay& day : merged.history)
+  for (const RunDay& entry : merged.run_days) {
+    const FactDay& day = entry.day;
+    auto place = places.find(entry.run);
     text += "day " + FactWords(day.index) + " " + std::to_string(day.day) + " " +
             std::to_string(day.quick) + " " + std::to_string(day.slow) + " " +
-            std::to_string(day.missed) + " " + std::to_string(day.box) + "\n";
+            std::to_string(day.missed) + " " + std::to_string(day.box) +
+            (place == places.end() ? "" : " " + std::to_string(place->second)) + "\n";
+  }
   return text;
 }
 
@@ -168,13 +202,16 @@ bool ParseSnapshot(const std::string& text, MergedMemory& merged) {
   int64_t version = HeaderVersion(WordsOf(lines[0]), kSnapshotWord);
   if (version < 1)
     return false;
-  merged.unknown = version > kFormatVersion || HasComment(text);
+  merged.version = version;
+  merged.unknown = version > kSnapshotVersion || HasComment(text);
+  std::vector<std::string> runs;  // by the place of their lines
   for (size_t i = 1; i < lines.size(); ++i) {
     std::vector<std::string> words = WordsOf(lines[i]);
     int32_t index = FactAt(words, 1);
     if (words.size() == 3 && words[0] == "run" && NumberOf(words[2]) >= 0) {
       int64_t& seq = merged.covers[words[1]];
       seq = std::max(seq, NumberOf(words[2]));
+      runs.push_back(words[1]);
     } else if (words.size() == 7 && words[0] == "fact" && index >= 0) {
       int32_t box = SmallNumberOf(words[4]), day = SmallNumberOf(words[5]);
       int64_t time = NumberOf(words[6]);
@@ -184,7 +221,7 @@ bool ParseSnapshot(const std::string& text, MergedMemory& merged) {
       }
       merged.memory.facts[index] = FactMemory{box, day};
       merged.times[index] = time;
-    } else if (words.size() == 9 && words[0] == "day" && index >= 0) {
+    } else if ((words.size() == 9 || words.size() == 10) && words[0] == "day" && index >= 0) {
       FactDay day{index,
                   SmallNumberOf(words[4]),
                   SmallNumberOf(words[5]),
@@ -196,21 +233,30 @@ bool ParseSnapshot(const std::string& text, MergedMemory& merged) {
         merged.unknown = true;
         continue;
       }
-      merged.history.push_back(day);
+      int64_t place = words.size() == 10 ? NumberOf(words[9]) : 0;
+      if (place < 0 || place > static_cast<int64_t>(runs.size())) {
+        merged.unknown = true;
+        continue;
+      }
+      merged.run_days.push_back(RunDay{place == 0 ? std::string() : runs[place - 1], day});
     } else {
       merged.unknown = true;
     }
   }
-  std::sort(merged.history.begin(), merged.history.end(), [](const FactDay& x, const FactDay& y) {
-    return std::tie(x.day, x.index) < std::tie(y.day, y.index);
+  std::sort(merged.run_days.begin(), merged.run_days.end(), [](const RunDay& x, const RunDay& y) {
+    return std::tie(x.day.day, x.day.index, x.run) < std::tie(y.day.day, y.day.index, y.run);
   });
+  merged.history = HistoryOfRuns(merged.run_days, merged.memory);
   return true;
 }
 
 namespace {
 
-// True when every run |inner| covers, |outer| covers as far.
+// True when every run |inner| covers, |outer| covers as far, and |outer| keeps all |inner| can
+// say: a snapshot of an earlier format left out what it did not know.
 bool CoversAll(const MergedMemory& outer, const MergedMemory& inner) {
+  if (outer.version < inner.version)
+    return false;
   for (const auto& [run, seq] : inner.covers) {
     auto found = outer.covers.find(run);
     if (found == outer.covers.end() || found->second < seq)
@@ -224,19 +270,36 @@ bool CoversAll(const MergedMemory& outer, const MergedMemory& inner) {
 MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& snapshots,
                          const std::vector<AnswerLog>& logs) {
   MergedMemory merged;
+  merged.version = kSnapshotVersion;
   merged.memory = legacy;
   for (int32_t i = 0; i < kMemoryFacts; ++i)
     merged.times[i] = int64_t{legacy.facts[i].day} * 86400;
   // The snapshots no other covers: where two cover the same runs, the first one.
-  std::map<std::pair<int32_t, int32_t>, FactDay> days;  // by (day, index)
+  std::vector<const MergedMemory*> uncovered;
   for (size_t s = 0; s < snapshots.size(); ++s) {
-    const MergedMemory& snapshot = snapshots[s];
     bool covered = false;
     for (size_t t = 0; t < snapshots.size() && !covered; ++t)
-      covered = t != s && CoversAll(snapshots[t], snapshot) &&
-                (!CoversAll(snapshot, snapshots[t]) || t < s);
-    if (covered)
-      continue;
+      covered = t != s && CoversAll(snapshots[t], snapshots[s]) &&
+                (!CoversAll(snapshots[s], snapshots[t]) || t < s);
+    if (!covered)
+      uncovered.push_back(&snapshots[s]);
+  }
+  // Each run by a number in the order of the names, for a quick key: a year holds thousands.
+  std::map<std::string, int32_t> numbers{{std::string(), 0}};
+  for (const MergedMemory* snapshot : uncovered) {
+    for (const auto& covered : snapshot->covers)
+      numbers.emplace(covered.first, 0);
+  }
+  for (const AnswerLog& log : logs)
+    numbers.emplace(log.run, 0);
+  std::vector<const std::string*> names;
+  for (auto& [name, number] : numbers) {
+    number = static_cast<int32_t>(names.size());
+    names.push_back(&name);
+  }
+  std::map<std::tuple<int32_t, int32_t, int32_t>, FactDay> days;  // by (day, index, run)
+  for (const MergedMemory* kept_snapshot : uncovered) {
+    const MergedMemory& snapshot = *kept_snapshot;
     for (const auto& [run, seq] : snapshot.covers) {
       int64_t& kept = merged.covers[run];
       kept = std::max(kept, seq);
@@ -249,8 +312,13 @@ MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& 
         merged.times[i] = snapshot.times[i];
       }
     }
-    for (const FactDay& day : snapshot.history) {
-      FactDay& kept = days[{day.day, day.index}];
+    // Two snapshots that both hold a run's day hold it as far as each read that run's log.
+    for (const RunDay& entry : snapshot.run_days) {
+      const FactDay& day = entry.day;
+      auto number = numbers.find(entry.run);
+      if (number == numbers.end())
+        continue;  // a run the snapshot does not say it covers: no snapshot this version wrote
+      FactDay& kept = days[{day.day, day.index, number->second}];
       if (day.quick + day.slow + day.missed >= kept.quick + kept.slow + kept.missed)
         kept = day;
     }
@@ -259,6 +327,7 @@ MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& 
   struct Pending {
     const LoggedAnswer* answer;
     const std::string* run;
+    int32_t number;
   };
   std::vector<Pending> pending;
   std::set<std::pair<std::string, int64_t>> seen;
@@ -267,7 +336,7 @@ MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& 
     int64_t last = covered == merged.covers.end() ? 0 : covered->second;
     for (const LoggedAnswer& answer : log.answers) {
       if (answer.seq > last && seen.insert({log.run, answer.seq}).second)
-        pending.push_back(Pending{&answer, &log.run});
+        pending.push_back(Pending{&answer, &log.run, numbers[log.run]});
     }
   }
   std::sort(pending.begin(), pending.end(), [](const Pending& x, const Pending& y) {
@@ -278,7 +347,7 @@ MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& 
     const LoggedAnswer& answer = *p.answer;
     ApplyOutcome(merged.memory, answer.index, answer.outcome, answer.day);
     merged.times[answer.index] = std::max(merged.times[answer.index], answer.time);
-    FactDay& day = days[{answer.day, answer.index}];
+    FactDay& day = days[{answer.day, answer.index, p.number}];
     day.index = answer.index;
     day.day = answer.day;
     day.quick += answer.outcome == Outcome::kRight;
@@ -288,7 +357,8 @@ MergedMemory MergeMemory(const Memory& legacy, const std::vector<MergedMemory>& 
     int64_t& seq = merged.covers[*p.run];
     seq = std::max(seq, answer.seq);
   }
-  for (const auto& entry : days)
-    merged.history.push_back(entry.second);
+  for (const auto& [key, day] : days)
+    merged.run_days.push_back(RunDay{*names[std::get<2>(key)], day});
+  merged.history = HistoryOfRuns(merged.run_days, merged.memory);
   return merged;
 }
