@@ -10,6 +10,8 @@ std::string FactLabelIn(int32_t slot, LabelForm form) {
   for (char c : label) {
     if (c == 'x')
       compact += form == LabelForm::kUtf8 ? "\xC3\x97" : "\x9E";
+    else if (c == ':' && form == LabelForm::kUtf8)
+      compact += "\xE2\x88\xB6";  // the ratio sign: a colon a spreadsheet takes for a time
     else if (c != ' ')
       compact += c;
   }

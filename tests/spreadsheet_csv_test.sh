@@ -2,8 +2,8 @@
 # postepy --csv opened as a spreadsheet with Polish settings opens it: LibreOffice Calc, headless,
 # imports it with the Polish locale, ';' between fields and special numbers detected (what
 # double-clicking the file does), and saves it as flat OpenDocument; then every cell's type is
-# checked: numbers are numbers (decimal commas too), dates are dates, fact labels and names
-# that look like formulas are text, and no cell is a formula.
+# checked: numbers are numbers (decimal commas too), dates are dates, fact labels (a division
+# too) and names that look like formulas are text, and no cell is a formula or a time.
 # Usage: spreadsheet_csv_test.sh BIN_DIR WORK_DIR
 set -euo pipefail
 bin=$1 work=$2
@@ -14,7 +14,8 @@ fi
 rm -rf "$work" && mkdir -p "$work/klasa"
 cd "$work"
 printf 'Ala\nŁucja\n=1+2\n@Ola\n' > klasa/uczniowie.txt
-printf 'tabliczka practice 1\n2 2 5 20790\n6 7 1 20796\n7 8 1 20796\n' > klasa/practice-Ala.txt
+printf 'tabliczka practice 2\n2 2 5 20790\n6 7 1 20796\n7 8 1 20796\n: 56 8 1 20796\n' \
+  > klasa/practice-Ala.txt
 printf 'tabliczka practice 1\n6 7 2 20788\n7 8 1 20788\n8 4 4 20788\n' > klasa/practice-Łucja.txt
 printf 'tabliczka practice 1\n8 4 2 20795\n' > 'klasa/practice-=1+2.txt'
 FIXED_CLOCK_DAY=20796 "$bin/postepy_fixed_clock" --csv klasa > klasa.csv
@@ -44,13 +45,17 @@ expect 1 "float 3 3"                   # 8×4's mean box, written 3,00
 expect 2 "float 97 97"                 # Ala's and Łucja's facts never asked
 expect 1 "string  8×4"
 expect 1 "string  10×10"
+expect 1 "string  56∶8"                # a division, not 56 hours and 8 minutes
 expect 2 "string  &apos;=1+2"          # the name, in both tables
 expect 2 "string  &apos;@Ola"
-# Text cells: the heads (14 + 4 + 4 names), names and tak/nie (2 each of 4 learners), the 100
-# fact labels, nothing else: every number, date and empty cell is not text.
+# Text cells: the heads (14 + 4 + 4 names), names and tak/nie (2 each of 4 learners), the 200
+# fact labels (Ala's division brings the 100 divisions), nothing else: every number, date and
+# empty cell is not text, and no cell is a time.
 expect 0 "string  "
 strings=$(grep -c '^string ' cells.txt || true)
-[[ $strings == 130 ]] || { echo "expected 130 text cells, found $strings" >&2; failed=1; }
+[[ $strings == 230 ]] || { echo "expected 230 text cells, found $strings" >&2; failed=1; }
+times=$(grep -c '^time ' cells.txt || true)
+[[ $times == 0 ]] || { echo "expected no time cells, found $times" >&2; failed=1; }
 if grep -q 'table:formula' klasa.fods; then
   echo "a cell became a formula" >&2
   failed=1
