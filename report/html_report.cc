@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "practice/fact.h"
 #include "report/class_report.h"
 #include "report/fact_label.h"
 #include "report/progress_text.h"
@@ -26,6 +27,11 @@ section.uczen { break-before: page; page-break-before: always; break-inside: avo
                 page-break-inside: avoid; }
 .kratka th { width: 34px; height: 24px; font-weight: normal; text-align: center; }
 .kratka td { width: 32px; height: 32px; border: 1px solid #888; padding: 0; }
+.kratka th.znak { font-weight: bold; }
+.kratki { display: flex; gap: 24px; }
+.kratki h3 { font-size: 11pt; margin: 6px 0; }
+.kratki .kratka th { width: 26px; height: 20px; }
+.kratki .kratka td { width: 26px; height: 26px; }
 .legenda { margin-top: 10px; }
 .legenda span.pole { display: inline-block; width: 32px; height: 32px; border: 1px solid #888;
                      vertical-align: middle; margin: 0 6px 0 14px; }
@@ -54,23 +60,42 @@ std::string Page(const std::string& title, const std::string& body) {
          "</title>\n" + kStyle + "</style>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
 }
 
-// The learner's grid of the table, coloured by box, its heads the factors.
-std::string Grid(const Memory& memory) {
-  std::string grid = "<table class=\"kratka\">\n<tr><th></th>";
+// The learner's grid of the facts of |kind|, coloured by box: a row for each first factor (a
+// division's divisor), a column for each second (its quotient), the kind's sign in the corner
+// where both kinds are shown.
+std::string Grid(const Memory& memory, FactKind kind, bool signed_corner) {
+  bool division = kind == FactKind::kDivision;
+  std::string grid = "<table class=\"kratka\">\n<tr>" +
+                     Cell("th", signed_corner ? (division ? ":" : "×") : "", "znak");
   for (int32_t b = 1; b <= kMemoryRange; ++b)
     grid += Cell("th", std::to_string(b));
   grid += "</tr>\n";
   for (int32_t a = 1; a <= kMemoryRange; ++a) {
     grid += "<tr>" + Cell("th", std::to_string(a));
     for (int32_t b = 1; b <= kMemoryRange; ++b) {
-      int32_t index = MemoryIndex(Question{a, b});
+      int32_t index = SlotOfFact(Fact{kind, a, b});
       grid += "<td style=\"background:" +
               std::string(ColourOfBox(memory.facts[static_cast<size_t>(index)].box)) +
               "\" title=\"" + FactLabelIn(index, LabelForm::kUtf8) + "\"></td>";
     }
     grid += "</tr>\n";
   }
-  grid += "</table>\n<p class=\"legenda\">";
+  return grid + "</table>\n";
+}
+
+// The learner's grids: the multiplication's, and beside it the division's under a heading each
+// where the learner practised division; then what each colour means.
+std::string Grids(const LearnerRecord& learner) {
+  std::string grid;
+  if (AnyDivisionAsked({learner})) {
+    grid = "<div class=\"kratki\">\n<div><h3>mnożenie</h3>\n" +
+           Grid(learner.memory, FactKind::kMultiplication, true) +
+           "</div>\n<div><h3>dzielenie</h3>\n" +
+           Grid(learner.memory, FactKind::kDivision, true) + "</div>\n</div>\n";
+  } else {
+    grid = Grid(learner.memory, FactKind::kMultiplication, false);
+  }
+  grid += "<p class=\"legenda\">";
   const struct {
     int32_t box;
     const char* meaning;
@@ -99,7 +124,7 @@ std::string LearnerSection(const LearnerRecord& learner, Week week) {
   } else {
     html += "Tydzień " + WeekText(week) + ": brak historii odpowiedzi.";
   }
-  return html + "</p>\n" + Grid(learner.memory) + "</section>\n";
+  return html + "</p>\n" + Grids(learner) + "</section>\n";
 }
 
 std::string ClassTable(const ClassRecords& records, int32_t today, Week week) {

@@ -36,6 +36,7 @@ TEST(HtmlReport, EachLearnerAPageWithTheWeekAndTheGrid) {
                      {MemoryIndex({7, 8}), 20795, 0, 0, 1, 1},
                      {MemoryIndex({7, 8}), 20796, 0, 0, 2, 1}}};
   LearnerRecord ola{"Ola", "practice-Ola.txt", true, MemoryWith({{{1, 1}, {4, 20700}}}), {}};
+  ola.memory.facts[static_cast<size_t>(SlotOfFact({FactKind::kDivision, 8, 7}))] = {2, 20700};
   ClassRecords records{{ala, ola}, {}};
   std::string page = ClassHtml("/klasa", records, 20796, WeekEndingOn(20796));
   EXPECT_EQ(Count(page, "<section class=\"uczen\">"), 2u);
@@ -43,13 +44,17 @@ TEST(HtmlReport, EachLearnerAPageWithTheWeekAndTheGrid) {
   EXPECT_NE(page.find("umie 1 (zmiana +1), odpowiedzi: 4, dni ćwiczeń: 2. Nie idzie: <b>7×8</b>"),
             std::string::npos);
   EXPECT_NE(page.find("brak historii odpowiedzi"), std::string::npos);
-  // The grids: 7 x 8 in box 1, 2 x 2 in box 3, 1 x 1 in box 4; each colour once more in each
-  // legend; the other 197 cells and two legend squares white.
+  // The grids: 7 x 8 in box 1, 2 x 2 in box 3, 1 x 1 in box 4, Ola's 56 : 8 in box 2 in a
+  // division grid beside her products'; each colour once more in each legend; the other 296
+  // cells and two legend squares white.
   EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(1)), 3u);
   EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(3)), 3u);
   EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(4)), 3u);
-  EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(2)), 2u);
-  EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(0)), 199u);
+  EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(2)), 3u);
+  EXPECT_EQ(Count(page, std::string("background:") + ColourOfBox(0)), 298u);
+  EXPECT_EQ(Count(page, "<h3>dzielenie</h3>"), 1u);
+  EXPECT_NE(page.find("background:" + std::string(ColourOfBox(2)) + "\" title=\"56∶8\""),
+            std::string::npos);
   // The class's weeks from Ala's first day in the history: 2 x 2 and Ola's 1 x 1 known now.
   EXPECT_NE(page.find("<tr><td>09.12.2026</td><td>2</td>"), std::string::npos);
   EXPECT_EQ(page.find("<tr><td>02.12.2026</td>"), std::string::npos);

@@ -19,7 +19,9 @@ export FIXED_CLOCK_DAY=20796
 printf 'Ala\nŁucja\nZosia\n' > klasa/uczniowie.txt
 printf 'tabliczka practice 1\n2 2 5 20790\n3 4 3 20795\n6 7 1 20796\n7 8 1 20796\n' \
   > klasa/practice-Ala.txt
-printf 'tabliczka practice 1\n6 7 2 20788\n7 8 1 20788\n9 9 4 20788\n' > klasa/practice-Łucja.txt
+# Łucja practised a division too: her page holds both grids.
+printf 'tabliczka practice 2\n6 7 2 20788\n7 8 1 20788\n9 9 4 20788\n: 56 8 2 20788\n' \
+  > klasa/practice-Łucja.txt
 "$bin/postepy_fixed_clock" --html klasa > klasa.html
 "$bin/postepy_fixed_clock" --html klasa Ala > ala.html
 # A class of 25, each with a few facts.
@@ -57,6 +59,7 @@ for page in klasa duza; do
 done
 pages=$(pdfinfo klasa.pdf | awk '/^Pages:/ {print $2}')
 [[ $pages == 4 ]] || fail "the class of three: $pages pages, not the class's and one each"
+grep -qx 'dzielenie' <<< "$(pdftotext -f 3 -l 3 klasa.pdf -)" || fail "Łucja's division grid"
 pdftoppm -f 2 -l 2 -r 50 -png klasa.pdf ala-printed
 printed=$(convert ala-printed*.png -format %c histogram:info:-)
 grep -qi '#173F7F' <<< "$printed" || fail "the grid's colours are not printed"
