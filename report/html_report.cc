@@ -90,8 +90,8 @@ std::string Grids(const LearnerRecord& learner) {
   if (AnyDivisionAsked({learner})) {
     grid = "<div class=\"kratki\">\n<div><h3>mnożenie</h3>\n" +
            Grid(learner.memory, FactKind::kMultiplication, true) +
-           "</div>\n<div><h3>dzielenie</h3>\n" +
-           Grid(learner.memory, FactKind::kDivision, true) + "</div>\n</div>\n";
+           "</div>\n<div><h3>dzielenie</h3>\n" + Grid(learner.memory, FactKind::kDivision, true) +
+           "</div>\n</div>\n";
   } else {
     grid = Grid(learner.memory, FactKind::kMultiplication, false);
   }
