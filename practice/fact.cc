@@ -5,4 +5,3 @@ std::string FactLabel(Fact fact) {
     return std::to_string(fact.a * fact.b) + " : " + std::to_string(fact.a);
   return std::to_string(fact.a) + " x " + std::to_string(fact.b);
 }
-

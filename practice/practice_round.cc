@@ -45,28 +45,6 @@ struct RoundMemory {
   std::array<int32_t, kMemoryFacts> slow{};
 };
 
-// " a x b = " or " p : a = ", the row the answer to |fact| is typed on.
-void PutFactEquals(Fact fact) {
-  PutText(FactLabel(fact));
-  PutText(kEquals);
-}
-
-// An empty row, then the question of |fact|, as the quiz asks its questions.
-void PutFactQuestion(Fact fact) {
-  PutBlankLines(1);
-  PutText(kQuestionStart);
-  PutFactEquals(fact);
-}
-
-// " Wcale nie !     p : a = b" (or the product), the bell, a line end.
-void PutFactCorrection(Fact fact) {
-  PutText(kWrong);
-  PutFactEquals(fact);
-  PutNumber(AnswerOfFact(fact));
-  PutChar(kBell);
-  EndLine();
-}
-
 // Notes that |fact| was answered right or wrong, |milliseconds| after it was shown, and
 // keeps the memory at once where that changes the fact's outcome for the round: at most twice a
 // fact (right, quickly or slowly, then missed when it comes again). So a round ended by Ctrl+C
@@ -119,7 +97,7 @@ int32_t KeepTheRest(RoundMemory& round) {
 // Asks |fact| until it is answered right. False when input ends first.
 bool PractiseFact(Fact fact, RoundMemory& round) {
   for (int wrong_tries = 0;;) {
-    PutFactQuestion(fact);
+    PutQuestion(FactLabel(fact));
     int64_t shown = MonotonicMilliseconds();  // the reader shows it before it waits
     std::optional<int32_t> answer = ReadAnswerOrEnd();
     if (!answer)
@@ -140,7 +118,7 @@ bool PractiseFact(Fact fact, RoundMemory& round) {
       PutChar(kBell);
       EndLine();
     } else {
-      PutFactCorrection(fact);
+      PutCorrection(FactLabel(fact), AnswerOfFact(fact));
     }
     NoteOutcome(round, fact, false, took);
   }
@@ -178,8 +156,8 @@ void PutRoundEnd(RoundMemory& round, bool finished, int32_t range, Kinds kinds) 
     PutTableGrid(round.memory, range, kinds);
     return;
   }
-  FactKind kind = kinds == KindBit(FactKind::kDivision) ? FactKind::kDivision
-                                                        : FactKind::kMultiplication;
+  FactKind kind =
+      kinds == KindBit(FactKind::kDivision) ? FactKind::kDivision : FactKind::kMultiplication;
   int32_t width = kConsoleWidth - PanelColumn(range);
   PutTableGridBeside(round.memory, range, RoundListsPanel(all_right, review, slow, width, rows),
                      kind);

@@ -45,8 +45,7 @@ std::string Centred(const std::string& name, int32_t width) {
 
 // The grid's rows of |kind| without margin: the column heads, then one row per first factor
 // (divisor). |marked|: the corner shows the grid's sign, "x" or ":".
-std::vector<std::string> GridRows(const Memory& memory, int32_t range, FactKind kind,
-                                  bool marked) {
+std::vector<std::string> GridRows(const Memory& memory, int32_t range, FactKind kind, bool marked) {
   std::vector<std::string> rows;
   std::string heads = !marked ? "   " : kind == FactKind::kDivision ? " : " : " x ";
   for (int32_t b = 1; b <= range; ++b)
@@ -79,34 +78,28 @@ char ShadeOfBox(int32_t box) {
 
 void PutTableGrid(const Memory& memory, int32_t range, Kinds kinds) {
   bool division = (kinds & KindBit(FactKind::kDivision)) != 0;
-  bool multiplication = !division || (kinds & KindBit(FactKind::kMultiplication)) != 0;
+  if (!division)
+    kinds = KindBit(FactKind::kMultiplication);
+  // Each kind's grid beside the last one's, row by row, and its name over it.
   std::vector<std::string> rows;
-  if (multiplication)
-    rows = GridRows(memory, range, FactKind::kMultiplication, division);
-  if (division) {
-    std::vector<std::string> divisions = GridRows(memory, range, FactKind::kDivision, true);
-    for (size_t i = 0; i < divisions.size(); ++i)
-      rows.push_back(divisions[i]);
-    // Side by side: row i of the products, the gap, row i of the divisions.
-    if (multiplication) {
-      size_t half = divisions.size();
-      for (size_t i = 0; i < half; ++i)
-        rows[i] += std::string(kGridGap, ' ') + rows[half + i];
-      rows.resize(half);
-      rows.insert(rows.begin(), Centred(kMultiplicationName, GridWidth(range)) +
-                                    std::string(kGridGap, ' ') +
-                                    Centred(kDivisionName, GridWidth(range)));
-    } else {
-      rows.insert(rows.begin(), Centred(kDivisionName, GridWidth(range)));
-    }
+  std::string names;
+  for (FactKind kind : {FactKind::kMultiplication, FactKind::kDivision}) {
+    if ((kinds & KindBit(kind)) == 0)
+      continue;
+    std::string gap(rows.empty() ? 0 : kGridGap, ' ');
+    std::vector<std::string> grid = GridRows(memory, range, kind, division);
+    rows.resize(grid.size());
+    for (size_t i = 0; i < grid.size(); ++i)
+      rows[i] += gap + grid[i];
+    names += gap + Centred(kind == FactKind::kDivision ? kDivisionName : kMultiplicationName,
+                           GridWidth(range));
   }
-  int32_t width = static_cast<int32_t>(rows.back().size());
-  std::string margin(static_cast<size_t>((kConsoleWidth - width) / 2), ' ');
-  for (std::string& row : rows) {
-    while (!row.empty() && row.back() == ' ' && &row == &rows.front() && division)
-      row.pop_back();  // the names' row ends at its last letter
+  std::string margin(
+      static_cast<size_t>((kConsoleWidth - static_cast<int32_t>(rows[0].size())) / 2), ' ');
+  if (division)  // the names' row ends at its last letter
+    PutLine(margin + names.substr(0, names.find_last_not_of(' ') + 1));
+  for (const std::string& row : rows)
     PutLine(margin + row);
-  }
   PutLegend();
 }
 

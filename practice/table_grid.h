@@ -1,4 +1,5 @@
-// The multiplication table, and the division table read from it, drawn as grids of shades: how well each fact is known.
+// The multiplication table, and the division table read from it, drawn as grids of shades: how
+// well each fact is known.
 #ifndef PRACTICE_TABLE_GRID_H_
 #define PRACTICE_TABLE_GRID_H_
 

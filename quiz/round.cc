@@ -30,23 +30,22 @@ Question DrawQuestion(int32_t range) {
   return Question{FirstFactor(r1, range), SecondFactor(r2, range)};
 }
 
-void PutFact(Question question) {
-  PutNumber(question.a);
-  PutText(kTimes);
-  PutNumber(question.b);
+std::string QuestionLabel(Question question) {
+  return std::to_string(question.a) + kTimes + std::to_string(question.b);
+}
+
+void PutQuestion(const std::string& label) {
+  PutBlankLines(1);
+  PutText(kQuestionStart);
+  PutText(label);
   PutText(kEquals);
 }
 
-void PutQuestion(Question question) {
-  PutBlankLines(1);
-  PutText(kQuestionStart);
-  PutFact(question);
-}
-
-void PutCorrection(Question question) {
+void PutCorrection(const std::string& label, int32_t answer) {
   PutText(kWrong);
-  PutFact(question);
-  PutNumber(question.a * question.b);
+  PutText(label);
+  PutText(kEquals);
+  PutNumber(answer);
   PutChar(kBell);
   EndLine();
 }
@@ -66,7 +65,7 @@ void RunQuizRound(int32_t range) {
   int32_t score = 0;
   for (int32_t i = 0; i < *count; ++i) {
     Question question = DrawQuestion(range);
-    PutQuestion(question);
+    PutQuestion(QuestionLabel(question));
     if (ReadAnswer() == question.a * question.b) {
       RunCommand("color 07");
       PutBlankLines(1);
@@ -75,7 +74,7 @@ void RunQuizRound(int32_t range) {
     } else {
       RunCommand("color 0C");
       PutBlankLines(1);
-      PutCorrection(question);
+      PutCorrection(QuestionLabel(question), question.a * question.b);
     }
   }
 

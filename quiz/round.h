@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "quiz/question.h"
 
@@ -16,14 +17,15 @@ std::optional<int32_t> AskQuestionCount();
 /// clock read anew and draws the second: both from 1 to |range|.
 Question DrawQuestion(int32_t range);
 
-/// "a x b = ": a fact as every round writes it, up to its product.
-void PutFact(Question question);
+/// "a x b": |question| as every round writes it, without its product.
+std::string QuestionLabel(Question question);
 
-/// An empty row, then " a x b = ", the row the answer is typed on.
-void PutQuestion(Question question);
+/// An empty row, then " LABEL = ", the row the answer is typed on: |label| is a fact as the
+/// rounds write it ("7 x 8", or "56 : 8" in practice), without its answer.
+void PutQuestion(const std::string& label);
 
-/// " Wcale nie !     a x b = product", the bell, a line end.
-void PutCorrection(Question question);
+/// " Wcale nie !     LABEL = answer", the bell, a line end.
+void PutCorrection(const std::string& label, int32_t answer);
 
 /// An empty row, then a whole row of the console in full blocks, then two line ends.
 void PutSeparatorRow();

@@ -81,14 +81,14 @@ void PutNameColumn(const std::string& name, size_t width) {
   PutText(std::string(width - PutNameCut(name, width), ' '));
 }
 
-// "a x b" with the first factor right-aligned and the second left-aligned in two columns;
-// "p : a" with the dividend right-aligned in three, the divisor left-aligned in two.
+// The fact's label, "a x b" with the first factor right-aligned and the second left-aligned in
+// two columns; "p : a" with the dividend right-aligned in three, the divisor left-aligned in two.
 std::string FactColumn(int32_t index) {
   Fact fact = FactOfSlot(index);
-  bool division = fact.kind == FactKind::kDivision;
-  std::string a = std::to_string(division ? fact.a * fact.b : fact.a);
-  std::string b = std::to_string(division ? fact.a : fact.b);
-  return RightAligned(a, division ? 3 : 2) + (division ? " : " : " x ") + b +
+  std::string label = FactLabel(fact);
+  size_t sign = label.find(' ');  // the label's " x " or " : "
+  std::string a = label.substr(0, sign), b = label.substr(sign + 3);
+  return RightAligned(a, fact.kind == FactKind::kDivision ? 3 : 2) + label.substr(sign, 3) + b +
          std::string(2 - b.size(), ' ');
 }
 
@@ -199,8 +199,9 @@ bool NotPractisedLately(const LearnerSums& sums, int32_t today) {
 }
 
 bool AnyDivisionAsked(const std::vector<LearnerRecord>& learners) {
+  const int32_t first = SlotOfFact(Fact{FactKind::kDivision, 1, 1});
   for (const LearnerRecord& learner : learners) {
-    for (int32_t i = kSlotsPerKind; i < 2 * kSlotsPerKind; ++i) {
+    for (int32_t i = first; i < first + kSlotsPerKind; ++i) {
       if (learner.memory.facts[static_cast<size_t>(i)].box > 0)
         return true;
     }
