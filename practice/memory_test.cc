@@ -310,25 +310,25 @@ TEST(Memory, TheHistoryKeepsEachFactsAnswersDayByDay) {
   // Two computers fold that snapshot, each with a log the other has not seen yet, and a third
   // reads both: every answer counts once. So does a snapshot of the earlier format, whose
   // history names no run, under one that goes on from it.
+  auto answers = [](const MergedMemory& memory) {
+    int32_t count = 0;
+    for (const FactDay& day : memory.history)
+      count += day.quick + day.slow + day.missed;
+    return count;
+  };
   AnswerLog on_c, on_d;
-  ASSERT_TRUE(ParseLog(Log("c", "1 90002 7 x 7 8 m\nend\n"), on_c));
-  ASSERT_TRUE(ParseLog(Log("d", "1 90003 7 x 7 8 s\n2 90004 7 x 2 3 q\nend\n"), on_d));
   MergedMemory old_format;
-  ASSERT_TRUE(
-      ParseSnapshot("tabliczka memory 1\nrun a 4\nfact x 7 8 2 7 90000\n"
-                    "day x 7 8 6 1 0 1 1\nday x 7 8 7 1 0 0 2\n",
-                    old_format));
+  ASSERT_TRUE(ParseLog(Log("c", "1 90002 7 x 7 8 m\nend\n"), on_c) &&
+              ParseLog(Log("d", "1 90003 7 x 7 8 s\n2 90004 7 x 2 3 q\nend\n"), on_d) &&
+              ParseSnapshot("tabliczka memory 1\nrun a 4\nfact x 7 8 2 7 90000\n"
+                            "day x 7 8 6 1 0 1 1\nday x 7 8 7 1 0 0 2\n",
+                            old_format));
   for (const MergedMemory& base : {both, old_format}) {
     MergedMemory read_c, read_d;
-    ASSERT_TRUE(ParseSnapshot(FormatSnapshot(MergeMemory(Memory{}, {base}, {on_c})), read_c));
-    ASSERT_TRUE(ParseSnapshot(FormatSnapshot(MergeMemory(Memory{}, {base}, {on_d})), read_d));
+    ASSERT_TRUE(ParseSnapshot(FormatSnapshot(MergeMemory(Memory{}, {base}, {on_c})), read_c) &&
+                ParseSnapshot(FormatSnapshot(MergeMemory(Memory{}, {base}, {on_d})), read_d));
     MergedMemory all = MergeMemory(Memory{}, {read_c, read_d, base}, {});
-    int32_t answers = 0, base_answers = 0;
-    for (const FactDay& day : all.history)
-      answers += day.quick + day.slow + day.missed;
-    for (const FactDay& day : base.history)
-      base_answers += day.quick + day.slow + day.missed;
-    EXPECT_EQ(answers, base_answers + 3);
+    EXPECT_EQ(answers(all), answers(base) + 3);
     EXPECT_EQ(all.history.back().box, all.memory.facts[MemoryIndex({7, 8})].box);
   }
 }

@@ -26,12 +26,17 @@ TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumnsThenTheLeg
   memory.facts[MemoryIndex({5, 5})].box = 5;
   memory.facts[MemoryIndex({7, 8})].box = 5;  // beyond 5: only in the grid of 10
   memory.facts[MemoryIndex({10, 10})].box = 1;
+  memory.facts[SlotOfFact({FactKind::kDivision, 2, 3})].box = 1;  // 6 : 2
+  memory.facts[SlotOfFact({FactKind::kDivision, 5, 4})].box = 5;  // 20 : 5
+  memory.facts[SlotOfFact({FactKind::kDivision, 7, 8})].box = 2;  // beyond 5
 
-  // 17 columns of grid for 5, with 31 spaces before; 32 for 10, with 24 before.
-  const std::string kMargin5(31, ' '), kMargin10(24, ' ');
+  // 17 columns of grid for 5, with 31 spaces before; 32 for 10, with 24 before; both kinds'
+  // grids 4 apart, with 21 before, under their names, rows by divisor, columns by quotient.
+  const std::string kMargin5(31, ' '), kMargin10(24, ' '), kMargin(21, ' ');
   const struct {
     int32_t range;
     std::string grid;
+    Kinds kinds = KindBit(FactKind::kMultiplication);
   } kCases[] = {
       {5, kMargin5 + "    1  2  3  4  5\n" +      //
               kMargin5 + " 1 ░░          ▒▒\n" +  //
@@ -50,30 +55,19 @@ TEST(TableGrid, RowsByFirstFactorColumnsBySecondCentredOnEightyColumnsThenTheLeg
                kMargin10 + " 8                              \n" +  //
                kMargin10 + " 9                              \n" +  //
                kMargin10 + "10                            ░░\n" + round_screen::kLegend},
+      {5,
+       kMargin + "    mnożenie             dzielenie\n" +          //
+           kMargin + " x  1  2  3  4  5     :  1  2  3  4  5\n" +  //
+           kMargin + " 1 ░░          ▒▒     1               \n" +  //
+           kMargin + " 2       ▓▓           2       ░░      \n" +  //
+           kMargin + " 3                    3               \n" +  //
+           kMargin + " 4    ██              4               \n" +  //
+           kMargin + " 5             ██     5          ██   \n" + round_screen::kLegend,
+       KindBit(FactKind::kMultiplication) | KindBit(FactKind::kDivision)},
   };
   for (const auto& c : kCases) {
     FakeConsoleReset("");
-    PutTableGrid(memory, c.range);
+    PutTableGrid(memory, c.range, c.kinds);
     EXPECT_EQ(FakeConsoleOutput(), Screen(c.grid)) << "range " << c.range;
   }
-}
-
-TEST(TableGrid, DivisionsByDivisorAndQuotientBesideTheProducts) {
-  Memory memory;
-  memory.facts[MemoryIndex({2, 3})].box = 3;
-  memory.facts[SlotOfFact({FactKind::kDivision, 2, 3})].box = 1;  // 6 : 2
-  memory.facts[SlotOfFact({FactKind::kDivision, 5, 4})].box = 5;  // 20 : 5
-  memory.facts[SlotOfFact({FactKind::kDivision, 7, 8})].box = 2;  // beyond 5
-  // Two grids of 17 columns 4 apart, with 21 spaces before, under their names.
-  const std::string kMargin(21, ' ');
-  FakeConsoleReset("");
-  PutTableGrid(memory, 5, KindBit(FactKind::kMultiplication) | KindBit(FactKind::kDivision));
-  EXPECT_EQ(FakeConsoleOutput(),
-            Screen(kMargin + "    mnożenie             dzielenie\n" +      //
-                   kMargin + " x  1  2  3  4  5     :  1  2  3  4  5\n" +  //
-                   kMargin + " 1                    1               \n" +  //
-                   kMargin + " 2       ▓▓           2       ░░      \n" +  //
-                   kMargin + " 3                    3               \n" +  //
-                   kMargin + " 4                    4               \n" +  //
-                   kMargin + " 5                    5          ██   \n" + round_screen::kLegend));
 }

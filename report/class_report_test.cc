@@ -154,11 +154,10 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
   for (const LearnerRecord& learner : records.learners)
     listed.push_back(learner.listed);
   EXPECT_EQ(listed, (std::vector<bool>{true, true, false, false, false})) << "Jan and Kuba left";
-  EXPECT_EQ(
-      ClassListLines(records.list),
-      (std::vector<std::string>{
-          " uczniowie.txt, wiersz 2: \"Ola/Ela\" nie może być nazwą pliku; pominięte.",
-          " uczniowie.txt, wiersz 4: \"ALA\" powtarza imię z wiersza 3 (\"ala\"); pominięte."}));
+  EXPECT_EQ(ClassListLines(records.list),
+            (std::vector<std::string>{
+                " uczniowie.txt, wiersz 2: \"Ola/Ela\" nie może być nazwą pliku; pominięte.",
+                " uczniowie.txt, wiersz 4: \"ALA\" powtarza imię z wiersza 3 (\"ala\"); pominięte."}));
 
   // The list mended, in Windows-1250: a name in capitals, one whose memory a Mac named
   // decomposed; the memories found under the names written before, none merged into another's
@@ -174,12 +173,10 @@ TEST(ClassReport, LearnersFromTheListThenTheFolderThenTheAccountsOwn) {
     files.push_back(learner.file);
     listed.push_back(learner.listed);
   }
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"KUBA", "Zosia", "Żółw", "Ala", "Jan", "practice.txt"}));
-  EXPECT_EQ(files,
-            (std::vector<std::string>{"practice-Kuba.txt", "practice-Zosia.txt",
-                                      "practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt",
-                                      "practice-Ala.txt", "practice-Jan.txt", "practice.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"KUBA", "Zosia", "Żółw", "Ala", "Jan", "practice.txt"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"practice-Kuba.txt", "practice-Zosia.txt",
+                                             "practice-Z\xCC\x87o\xCC\x81\xC5\x82w.txt",
+                                             "practice-Ala.txt", "practice-Jan.txt", "practice.txt"}));
   EXPECT_EQ(listed, (std::vector<bool>{true, true, true, false, false, false}));
   EXPECT_TRUE(ClassListLines(records.list).empty());
   EXPECT_EQ(FindLearner(records, "zol"), &records.learners[2]);

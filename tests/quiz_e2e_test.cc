@@ -22,14 +22,6 @@ Finished RunQuiz(const std::string& name, const std::string& input,
   return RunPiped(MakeLaunch(command, TestEnvironment(NewMemoryPlace().env)), input, 20000);
 }
 
-// " p : a = ", the row a division's answer is typed on, and the division solved.
-std::string AskDivision(int p, int a) {
-  return "\n " + std::to_string(p) + " : " + std::to_string(a) + " = ";
-}
-std::string SolvedDivision(int p, int a) {
-  return std::to_string(p) + " : " + std::to_string(a) + " = " + std::to_string(p / a);
-}
-
 }  // namespace
 
 TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
@@ -77,14 +69,15 @@ TEST(ProgramsThroughAPipe, WriteTheWholeByteStreamForAFixedClock) {
       {"vek_fixed_clock",
        "wersja 2.0/vek",
        "5\n4\n7\n49\n0\n1\n5\n8\n3\n",
-       kPrompt + AskDivision(28, 7) + kRight + AskDivision(7, 7) + "\n Wcale nie !\a\n" +
-           AskDivision(7, 7) + "\n Wcale nie !\a\n" + AskDivision(7, 7) + "\n Wcale nie !     " +
-           SolvedDivision(7, 7) + "\a\n" + AskDivision(7, 7) + kRight + AskDivision(35, 7) +
-           kRight + AskDivision(56, 7) + kRight + AskDivision(21, 7) + kRight + Bar(),
+       kPrompt + Ask(28, 7, ':') + kRight + Ask(7, 7, ':') + kWrongShort + Ask(7, 7, ':') +
+           kWrongShort + Ask(7, 7, ':') + Wrong(7, 7, ':') + Ask(7, 7, ':') + kRight +
+           Ask(35, 7, ':') + kRight + Ask(56, 7, ':') + kRight + Ask(21, 7, ':') + kRight + Bar(),
        // Its own grid, named, rows by divisor, columns by quotient: 7 : 7 in box 1, the rest in
        // box 2; the list to review beside it.
        Screen("            dzielenie               Do powtórki:\n"
-              "  :  1  2  3  4  5  6  7  8  9 10    " + SolvedDivision(7, 7) + "\n"
+              "  :  1  2  3  4  5  6  7  8  9 10    " +
+              SolvedFact(7, 7, ':') +
+              "\n"
               "  1                              \n"
               "  2                              \n"
               "  3                              \n"

@@ -13,19 +13,20 @@ inline const std::string kRefusal = "\n za mało !\n\n" + kPrompt;
 inline const std::string kRight = "\n Dobrze !\n";
 inline const std::string kWrongShort = "\n Wcale nie !\a\n";
 
-/// "a x b = product".
-inline std::string SolvedFact(int a, int b) {
-  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
+/// "a x b = product", or with |sign| ':' "a : b = quotient".
+inline std::string SolvedFact(int a, int b, char sign = 'x') {
+  return std::to_string(a) + " " + sign + " " + std::to_string(b) + " = " +
+         std::to_string(sign == ':' ? a / b : a * b);
 }
 
 /// The question's rows, up to where the answer is typed.
-inline std::string Ask(int a, int b) {
-  return "\n " + std::to_string(a) + " x " + std::to_string(b) + " = ";
+inline std::string Ask(int a, int b, char sign = 'x') {
+  return "\n " + std::to_string(a) + " " + sign + " " + std::to_string(b) + " = ";
 }
 
-/// A wrong answer that shows the product.
-inline std::string Wrong(int a, int b) {
-  return "\n Wcale nie !     " + SolvedFact(a, b) + "\a\n";
+/// A wrong answer that shows the answer.
+inline std::string Wrong(int a, int b, char sign = 'x') {
+  return "\n Wcale nie !     " + SolvedFact(a, b, sign) + "\a\n";
 }
 
 /// The row of 80 full blocks with the empty rows around it.
